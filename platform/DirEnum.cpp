@@ -1,0 +1,110 @@
+#include "platform/DirEnum.h"
+
+#include <QFile>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+char foldAscii(char c)
+{
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
+
+bool matchFrom(const char* p, const char* pEnd, const char* n, const char* nEnd)
+{
+    // Iterative wildcard match with one backtrack point per "*": linear in practice.
+    const char* starP = nullptr;
+    const char* starN = nullptr;
+    while (n < nEnd) {
+        if (p < pEnd && (*p == '?' || foldAscii(*p) == foldAscii(*n))) {
+            ++p;
+            ++n;
+        } else if (p < pEnd && *p == '*') {
+            starP = ++p;
+            starN = n;
+        } else if (starP) {
+            p = starP;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pEnd && *p == '*')
+        ++p;
+    return p == pEnd;
+}
+
+quint32 attributesOf(const QByteArray& name, const struct stat& st, bool writable)
+{
+    quint32 attributes = 0;
+    if (S_ISDIR(st.st_mode))
+        attributes |= AttrDirectory;
+    else
+        attributes |= AttrArchive;
+    if (!writable)
+        attributes |= AttrReadOnly;
+    if (name.startsWith('.') && name != "." && name != "..")
+        attributes |= AttrHidden;
+    if (attributes == 0)
+        attributes = AttrNormal;
+    return attributes;
+}
+
+} // namespace
+
+bool wildcardMatch(const QByteArray& pattern, const QByteArray& name)
+{
+    return matchFrom(pattern.constData(), pattern.constData() + pattern.size(), name.constData(),
+                     name.constData() + name.size());
+}
+
+bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
+                        std::vector<DirEntry>& out)
+{
+    const int dirFd =
+        ::open(dir.isEmpty() ? "." : dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0)
+        return false;
+    DIR* stream = ::fdopendir(dirFd);
+    if (!stream) {
+        ::close(dirFd);
+        return false;
+    }
+    while (const dirent* e = ::readdir(stream)) {
+        const QByteArray name(e->d_name);
+        if (!wildcardMatch(pattern, name))
+            continue;
+        struct stat st;
+        // A link is listed as what it points to; a dangling link as itself.
+        if (::fstatat(dirFd, e->d_name, &st, 0) != 0 &&
+            ::fstatat(dirFd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        DirEntry entry;
+        entry.name = name;
+        entry.attributes =
+            attributesOf(name, st, ::faccessat(dirFd, e->d_name, W_OK, AT_EACCESS) == 0);
+        entry.size = S_ISDIR(st.st_mode) ? 0 : qint64(st.st_size);
+        entry.mtimeNsec = qint64(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+        out.push_back(std::move(entry));
+    }
+    ::closedir(stream);
+    return true;
+}
+
+QString displayName(const QByteArray& nameBytes)
+{
+    return QString::fromUtf8(nameBytes);
+}
+
+QByteArray encodePath(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
+} // namespace platform

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/DirEntry.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+namespace platform {
+
+// Appends to `out` the entries of the folder `dir` (a native path, with or without a trailing
+// separator) whose names match `pattern`: "*" and "?" wildcards, ASCII letters matched without
+// regard to case. "." and ".." are reported like any entry. Reads raw names with readdir, so
+// names that are not valid UTF-8 are listed too. Returns false when the folder cannot be read.
+bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
+                        std::vector<DirEntry>& out);
+
+// True when `name` matches the wildcard `pattern` ("*", "?", ASCII case ignored).
+bool wildcardMatch(const QByteArray& pattern, const QByteArray& name);
+
+// A file name's bytes as text for the interface; invalid UTF-8 shows replacement characters.
+QString displayName(const QByteArray& nameBytes);
+
+// A path typed or shown in the interface as the file system's bytes.
+QByteArray encodePath(const QString& path);
+
+} // namespace platform

@@ -1,0 +1,51 @@
+#include "tests/support/TestDir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+TestDir::TestDir() = default;
+
+QByteArray TestDir::pathBytes() const
+{
+    return QFile::encodeName(m_dir.path());
+}
+
+bool TestDir::createFile(const QString& name, const QByteArray& bytes)
+{
+    const QString full = m_dir.filePath(name);
+    QDir().mkpath(QFileInfo(full).absolutePath());
+    QFile file(full);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return file.write(bytes) == bytes.size();
+}
+
+bool TestDir::createRawFile(const QByteArray& name, const QByteArray& bytes)
+{
+    const QByteArray full = pathBytes() + '/' + name;
+    FILE* f = std::fopen(full.constData(), "wb");
+    if (!f)
+        return false;
+    const bool ok =
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f) == size_t(bytes.size());
+    return std::fclose(f) == 0 && ok;
+}
+
+bool TestDir::createDir(const QString& name)
+{
+    return QDir(m_dir.path()).mkpath(name);
+}
+
+bool TestDir::exists(const QString& name) const
+{
+    return QFileInfo::exists(m_dir.filePath(name));
+}
+
+QByteArray TestDir::read(const QString& name) const
+{
+    QFile file(m_dir.filePath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}

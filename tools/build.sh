@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Configures and builds the project in build/ (Release with warnings).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
+cmake --build build --parallel "$(nproc)"
