@@ -1,0 +1,14 @@
+#pragma once
+
+#include "explorer/VxConsts.h"
+
+// The storage of the text sets: one array of 72 UTF-8 texts per language, in key order.
+namespace vxconsts {
+
+inline constexpr int TextCount = 72;
+using TextSet = const char* const[TextCount];
+
+extern TextSet EnglishTexts;
+extern TextSet FrenchTexts;
+
+} // namespace vxconsts
