@@ -69,9 +69,31 @@ const char* const* textSet(TLanguage language)
     switch (language) {
     case lnEnglish:
         return vxconsts::EnglishTexts;
+    case lnChinese_Tra:
+        return vxconsts::ChineseTraditionalTexts;
+    case lnChinese_Sim:
+        return vxconsts::ChineseSimplifiedTexts;
+    case lnDutch:
+        return vxconsts::DutchTexts;
     case lnFrench:
         return vxconsts::FrenchTexts;
-    default:
+    case lnGerman:
+        return vxconsts::GermanTexts;
+    case lnItalian:
+        return vxconsts::ItalianTexts;
+    case lnJapanese:
+        return vxconsts::JapaneseTexts;
+    case lnPolish:
+        return vxconsts::PolishTexts;
+    case lnPortuguese:
+        return vxconsts::PortugueseTexts;
+    case lnSlovenian:
+        return vxconsts::SlovenianTexts;
+    case lnSlovak:
+        return vxconsts::SlovakTexts;
+    case lnSpanish:
+        return vxconsts::SpanishTexts;
+    case lnSysDefault:
         break;
     }
     return nullptr;

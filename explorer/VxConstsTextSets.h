@@ -10,5 +10,16 @@ using TextSet = const char* const[TextCount];
 
 extern TextSet EnglishTexts;
 extern TextSet FrenchTexts;
+extern TextSet DutchTexts;
+extern TextSet GermanTexts;
+extern TextSet ItalianTexts;
+extern TextSet PortugueseTexts;
+extern TextSet SpanishTexts;
+extern TextSet PolishTexts;
+extern TextSet SlovenianTexts;
+extern TextSet SlovakTexts;
+extern TextSet ChineseTraditionalTexts;
+extern TextSet ChineseSimplifiedTexts;
+extern TextSet JapaneseTexts;
 
 } // namespace vxconsts
