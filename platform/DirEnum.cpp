@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -40,6 +42,39 @@ bool matchFrom(const char* p, const char* pEnd, const char* n, const char* nEnd)
     return p == pEnd;
 }
 
+// The caller's identity, read once per enumeration.
+struct Caller
+{
+    uid_t uid = ::geteuid();
+    gid_t gid = ::getegid();
+    std::vector<gid_t> groups;
+
+    Caller()
+    {
+        const int count = ::getgroups(0, nullptr);
+        if (count > 0) {
+            groups.resize(size_t(count));
+            groups.resize(size_t(std::max(0, ::getgroups(count, groups.data()))));
+        }
+    }
+
+    bool inGroup(gid_t g) const
+    {
+        return g == gid || std::find(groups.begin(), groups.end(), g) != groups.end();
+    }
+};
+
+// The write bit of the class (owner, group, others) the caller falls in. Unlike access(), this
+// still means something for root, who may write anywhere.
+bool writableByMode(const struct stat& st, const Caller& caller)
+{
+    if (st.st_uid == caller.uid)
+        return (st.st_mode & S_IWUSR) != 0;
+    if (caller.inGroup(st.st_gid))
+        return (st.st_mode & S_IWGRP) != 0;
+    return (st.st_mode & S_IWOTH) != 0;
+}
+
 quint32 attributesOf(const QByteArray& name, const struct stat& st, bool writable)
 {
     quint32 attributes = 0;
@@ -76,6 +111,7 @@ bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
         ::close(dirFd);
         return false;
     }
+    const Caller caller;
     while (const dirent* e = ::readdir(stream)) {
         const QByteArray name(e->d_name);
         if (!wildcardMatch(pattern, name))
@@ -87,8 +123,7 @@ bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
             continue;
         DirEntry entry;
         entry.name = name;
-        entry.attributes =
-            attributesOf(name, st, ::faccessat(dirFd, e->d_name, W_OK, AT_EACCESS) == 0);
+        entry.attributes = attributesOf(name, st, writableByMode(st, caller));
         entry.size = S_ISDIR(st.st_mode) ? 0 : qint64(st.st_size);
         entry.mtimeNsec = qint64(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
         out.push_back(std::move(entry));
