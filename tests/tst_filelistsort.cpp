@@ -9,9 +9,9 @@ namespace {
 const QString kParent = u" Parent"_s;
 
 // A row from "caption|kind|size text|time key|type|attr"; missing fields are blank.
-ListingRow row(const QString& spec)
+ListingRow row(const QString& description)
 {
-    const QStringList f = spec.split(QLatin1Char('|'));
+    const QStringList f = description.split(QLatin1Char('|'));
     auto field = [&f](int i) { return i < f.size() ? f.at(i) : QString(); };
     ListingRow r;
     r.caption = field(0);
@@ -22,11 +22,11 @@ ListingRow row(const QString& spec)
     return r;
 }
 
-QVector<ListingRow> rows(const QStringList& specs)
+QVector<ListingRow> rows(const QStringList& descriptions)
 {
     QVector<ListingRow> made;
-    for (const QString& spec : specs)
-        made.append(row(spec));
+    for (const QString& description : descriptions)
+        made.append(row(description));
     return made;
 }
 
