@@ -206,6 +206,10 @@ QList<QtPatternToken> tokenizeQtPattern(QStringView pattern)
                 text += pattern[i++];
             }
             tokens.append({text.isEmpty() ? QStringLiteral("'") : text, true});
+        } else if ((c == u'a' || c == u'A') && i + 1 < pattern.size() &&
+                   (pattern[i + 1] == u'p' || pattern[i + 1] == u'P')) {
+            tokens.append({pattern.mid(i, 2).toString(), false});
+            i += 2;
         } else if (isAsciiLetter(c)) {
             const int count = exactRun(pattern, i);
             tokens.append({pattern.mid(i, count).toString(), false});

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "app/SettingsFile.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QActionGroup;
+class QFileDialog;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QTextEdit;
+class QToolButton;
+class QTreeView;
+class SpinEdit;
+class TOKBottomDlg;
+class TrackListCommands;
+class TrackListModel;
+
+// The main window: toolbar, menus, the Operation group with the start and increment boxes,
+// the folder picker, the track list and the hidden file list view that reads the folder.
+// Its handlers wire the controls to the track-list commands, the texts and the settings file.
+class TForm1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TForm1(const SettingsFile& settings = SettingsFile::standardLocations(),
+                    QWidget* parent = nullptr);
+
+    // The about dialog is created after the window and lives as long.
+    void setAboutDialog(TOKBottomDlg* dialog) { m_aboutDialog = dialog; }
+
+    TrackListCommands* trackListCommands() const { return m_commands; }
+    TrackListModel* trackListModel() const { return m_model; }
+
+    void FormCreate();
+    void LoadSettings();
+    void SaveSettings();
+    void ApplyLanguage();
+
+    void VxDirTreeCombo281PathChange(QObject* sender, const QString& path);
+    void SpinEdit1Change();
+    void SpinEdit2Change();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void ListView1ColumnClick(int column);
+    void English1Click();
+    void French1Click();
+    void about1Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createMenus();
+    void createToolBar();
+    void createCentralControls();
+    void applyLayoutTexts();
+    void FormClose();
+
+    SettingsFile m_settings;
+    TOKBottomDlg* m_aboutDialog = nullptr;
+
+    QMenu* m_file1 = nullptr;
+    QMenu* m_actions1 = nullptr;
+    QMenu* m_language1 = nullptr;
+    QMenu* m_help1 = nullptr;
+    QAction* m_print1 = nullptr;
+    QAction* m_export1 = nullptr;
+    QAction* m_exit1 = nullptr;
+    QAction* m_createDir1 = nullptr;
+    QAction* m_english1 = nullptr;
+    QAction* m_french1 = nullptr;
+    QAction* m_about1 = nullptr;
+    QActionGroup* m_languageGroup = nullptr;
+
+    // Toolbar buttons in the order of the hint table: 1, 5, 4, 3, 2, 7, 6.
+    QToolButton* m_hintButtons[7] = {};
+
+    QGroupBox* m_groupBox1 = nullptr;
+    QLabel* m_label1 = nullptr;
+    QLabel* m_label2 = nullptr;
+    SpinEdit* m_spinEdit1 = nullptr;
+    SpinEdit* m_spinEdit2 = nullptr;
+    QWidget* m_comboPlace = nullptr;
+    QTreeView* m_listView1 = nullptr;
+    TrackListModel* m_model = nullptr;
+    TrackListCommands* m_commands = nullptr;
+    QTextEdit* m_richEdit1 = nullptr;
+    QFileDialog* m_saveDialog2 = nullptr;
+};

@@ -1,0 +1,44 @@
+#include "app/MessageBoxes.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace messageboxes {
+
+namespace {
+
+void showWithOk(QWidget* parent, QMessageBox::Icon icon, const QString& title,
+                const QString& message)
+{
+    QMessageBox box(icon, title, message, QMessageBox::NoButton, parent);
+    QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+}
+
+} // namespace
+
+void showWarning(QWidget* parent, const QString& message)
+{
+    showWithOk(parent, QMessageBox::Warning, QString::fromUtf16(WarningTitle), message);
+}
+
+bool askConfirmation(QWidget* parent, const QString& message)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromUtf16(ConfirmationTitle), message,
+                    QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QStringLiteral("&Oui"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&Non"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void showError(QWidget* parent, const QString& message)
+{
+    showWithOk(parent, QMessageBox::Critical, QStringLiteral("ORVEN File Vivider"), message);
+}
+
+} // namespace messageboxes

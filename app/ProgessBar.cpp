@@ -1,0 +1,83 @@
+#include "app/ProgessBar.h"
+
+#include "app/WaitCursor.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QMetaObject>
+#include <QProgressBar>
+#include <QTimer>
+
+TOKBottomDlg1::TOKBottomDlg1(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("OKBottomDlg1"));
+    setWindowTitle(QStringLiteral("Progress"));
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(315, 57);
+
+    auto* bevel = new QFrame(this);
+    bevel->setObjectName(QStringLiteral("Bevel1"));
+    bevel->setFrameShape(QFrame::Box);
+    bevel->setFrameShadow(QFrame::Sunken);
+    bevel->setGeometry(8, 8, 297, 41);
+
+    m_progressBar = new QProgressBar(this);
+    m_progressBar->setObjectName(QStringLiteral("ProgressBar1"));
+    m_progressBar->setGeometry(16, 16, 281, 25);
+    m_progressBar->setRange(0, 0);
+    m_progressBar->setTextVisible(false);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(100);
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, &TOKBottomDlg1::Timer1Timer);
+}
+
+void TOKBottomDlg1::FormActivate()
+{
+    if (!m_runPending)
+        return;
+    m_runPending = false;
+    const Run run = m_run;
+    m_run = Run();
+
+    m_progressBar->setMaximum(run.count);
+    m_progressBar->setValue(0);
+    {
+        WaitCursor wait;
+        try {
+            for (int row = 0; row < run.count; ++row) {
+                run.step(row);
+                m_progressBar->setValue(row + 1);
+            }
+        } catch (...) {
+            // A failed step is reported by the application's error box; the dialog must still
+            // close, or the program would wait on it forever.
+            m_timer->start();
+            throw;
+        }
+    }
+    m_timer->start();
+}
+
+void TOKBottomDlg1::Timer1Timer()
+{
+    m_timer->stop();
+    accept();
+}
+
+bool TOKBottomDlg1::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QDialog::event(event);
+}
+
+void TOKBottomDlg1::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    m_runPending = true;
+    // A window manager may not activate the dialog; the run must not depend on it.
+    QMetaObject::invokeMethod(this, &TOKBottomDlg1::FormActivate, Qt::QueuedConnection);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/RenameStatus.h"
+#include "platform/FsProbe.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QSet>
+#include <QtGlobal>
+
+#include <vector>
+
+namespace renaming {
+
+// One row of a run: the file as it was listed and the name it is to get.
+struct RenameRequest
+{
+    QByteArray oldName;
+    QByteArray newName;
+    qint64 size = 0;
+    qint64 mtimeNsec = 0;
+};
+
+// Tells, from the folder's names alone, which renames of a list would fail and why, and which
+// row's file holds each row's new name. Built once per folder read (hash sets of the names,
+// folded when the volume ignores letter case); each check is linear and touches no disk, so
+// it can run on every preview change. The rename run builds its plan on the same check.
+class RenameCheck
+{
+public:
+    struct Result
+    {
+        // Pending (would be renamed), Unchanged, or the reason it would fail.
+        std::vector<RenameStatus> status;
+        // For each Pending row, the Pending row whose file holds its new name, or -1.
+        std::vector<int> holder;
+    };
+
+    RenameCheck() = default;
+    RenameCheck(const std::vector<QByteArray>& folderNames, platform::FsTraits traits);
+    // Reads the folder's names and probes its volume.
+    static RenameCheck readFolder(const QByteArray& folderPath);
+
+    const platform::FsTraits& traits() const { return m_traits; }
+    // The name as the volume files it: itself, or folded when letter case is ignored.
+    QByteArray key(const QByteArray& name) const;
+    // True when the name, or on a volume that ignores case a spelling of it, is taken.
+    bool isTaken(const QByteArray& name) const { return m_keys.contains(key(name)); }
+
+    Result check(const std::vector<RenameRequest>& rows) const;
+    // As above; rows whose `preset` is not Pending are already known to fail and keep it.
+    Result check(const std::vector<RenameRequest>& rows, std::vector<RenameStatus> preset) const;
+
+private:
+    bool isValidName(const QByteArray& name) const;
+
+    platform::FsTraits m_traits;
+    QSet<QByteArray> m_names;
+    QSet<QByteArray> m_keys;
+};
+
+} // namespace renaming

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QAbstractSpinBox>
+
+// A numeric box whose text is what the user typed: the value is read from the text with the
+// integer-text rules (blanks, a sign, hexadecimal prefixes) and is used as typed, even outside
+// the range, until the box loses the focus, when it is moved to the nearest bound. A text that
+// is no integer text reads as the minimum and is left alone.
+class SpinEdit : public QAbstractSpinBox
+{
+    Q_OBJECT
+
+public:
+    SpinEdit(int minValue, int maxValue, QWidget* parent = nullptr);
+
+    int minValue() const { return m_minValue; }
+    int maxValue() const { return m_maxValue; }
+
+    // The value of the text, not clamped; the minimum when the text is no integer text.
+    qint32 value() const;
+    // Shows the value moved into the range.
+    void setValue(qint64 value);
+
+    void setText(const QString& text);
+
+    void stepBy(int steps) override;
+    QValidator::State validate(QString& input, int& pos) const override;
+
+signals:
+    // Every change of the text: typing, an arrow, a correction on leaving.
+    void changed();
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+    StepEnabled stepEnabled() const override;
+
+private:
+    qint64 bounded(qint64 value) const;
+
+    int m_minValue;
+    int m_maxValue;
+};

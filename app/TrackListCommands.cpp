@@ -1,0 +1,168 @@
+#include "app/TrackListCommands.h"
+
+#include "app/SpinEdit.h"
+#include "app/Text.h"
+#include "app/TrackListModel.h"
+#include "app/TrackRules.h"
+
+#include <QItemSelectionModel>
+#include <QTreeView>
+
+namespace {
+
+// The file list view's columns that the Size and Date headers sort by.
+constexpr int ListingSizeColumn = 1;
+constexpr int ListingModifiedColumn = 3;
+
+const QString SortMarker = QStringLiteral(" *");
+
+} // namespace
+
+TrackListCommands::TrackListCommands(TrackListModel* model, QTreeView* view, SpinEdit* start,
+                                     SpinEdit* increment, QObject* parent)
+    : QObject(parent), m_model(model), m_view(view), m_start(start), m_increment(increment)
+{
+}
+
+void TrackListCommands::RebuildTrackList()
+{
+    RebuildTrackList(m_source.rows ? m_source.rows() : QVector<ListingRow>());
+}
+
+void TrackListCommands::RebuildTrackList(const QVector<ListingRow>& listing)
+{
+    m_model->setRows(trackrules::trackRowsFromListing(listing));
+    m_sortColumn = 0;
+}
+
+void TrackListCommands::UpdatePreview()
+{
+    const QVector<TrackRow>& rows = m_model->rows();
+    if (rows.isEmpty())
+        return;
+    const qint64 start = m_start->value();
+    const qint64 increment = m_increment->value();
+    QStringList previews;
+    previews.reserve(rows.size());
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const qint64 number = trackrules::previewNumber(start, increment, i + 1);
+        previews.append(trackrules::previewName(number, rows.at(i).subItems.at(TrackRow::Title)));
+    }
+    m_model->setPreviews(previews);
+}
+
+void TrackListCommands::moveUp()
+{
+    moveSelected(true, false);
+}
+
+void TrackListCommands::moveDown()
+{
+    moveSelected(false, false);
+}
+
+void TrackListCommands::moveToTop()
+{
+    moveSelected(true, true);
+}
+
+void TrackListCommands::moveToBottom()
+{
+    moveSelected(false, true);
+}
+
+void TrackListCommands::moveSelected(bool towardsTop, bool toEnd)
+{
+    const int selected = selectedRow();
+    const int count = m_model->rowCount();
+    if (selected < 0 || (towardsTop && selected == 0) || (!towardsTop && selected == count - 1))
+        return;
+
+    // The copy goes in before the row is removed, so the insert position counts the row.
+    int insertAt = 0;
+    if (towardsTop)
+        insertAt = toEnd ? 0 : selected - 1;
+    else
+        insertAt = toEnd ? count : selected + 2;
+    m_model->insertTrackRow(insertAt, m_model->row(selected));
+    const bool insertedAbove = insertAt <= selected;
+    m_model->removeTrackRow(insertedAbove ? selected + 1 : selected);
+    selectRow(insertedAbove ? insertAt : insertAt - 1);
+
+    UpdatePreview();
+}
+
+void TrackListCommands::ListView1ColumnClick(int column)
+{
+    switch (column) {
+    case 0:
+    case 1:
+        m_sortColumn = column;
+        sortTrackList();
+        setSortMarker(column);
+        break;
+    case 2:
+        SortByListingColumn(2, ListingSizeColumn);
+        break;
+    case 3:
+        SortByListingColumn(3, ListingModifiedColumn);
+        break;
+    default:
+        break;
+    }
+    UpdatePreview();
+}
+
+void TrackListCommands::SortByListingColumn(int trackColumn, int listingColumn)
+{
+    setSortMarker(trackColumn);
+    if (m_source.columnClickSort)
+        m_source.columnClickSort(listingColumn);
+    RebuildTrackList();
+    UpdatePreview();
+}
+
+int TrackListCommands::ListView1Compare(const TrackRow& a, const TrackRow& b) const
+{
+    return trackrules::compareRows(a, b, m_sortColumn);
+}
+
+void TrackListCommands::sortTrackList()
+{
+    m_model->sortRows(
+        [this](const TrackRow& a, const TrackRow& b) { return ListView1Compare(a, b); });
+}
+
+void TrackListCommands::applyColumnCaptions()
+{
+    for (int column = 0; column < TrackListModel::ColumnCount; ++column)
+        m_model->setHeaderCaption(column, text::entry(text::ColumnTexts, column));
+}
+
+void TrackListCommands::setSortMarker(int column)
+{
+    applyColumnCaptions();
+    m_model->setHeaderCaption(column, text::entry(text::ColumnTexts, column) + SortMarker);
+}
+
+int TrackListCommands::selectedRow() const
+{
+    const QModelIndexList selected = m_view->selectionModel()->selectedRows();
+    int first = -1;
+    for (const QModelIndex& index : selected) {
+        if (first < 0 || index.row() < first)
+            first = index.row();
+    }
+    return first;
+}
+
+void TrackListCommands::selectRow(int row)
+{
+    // The moved row is selected where it lands; the list stays scrolled where it was.
+    const bool autoScroll = m_view->hasAutoScroll();
+    m_view->setAutoScroll(false);
+    m_view->selectionModel()->setCurrentIndex(m_model->index(row, 0),
+                                              QItemSelectionModel::ClearAndSelect |
+                                                  QItemSelectionModel::Rows);
+    m_view->setAutoScroll(autoScroll);
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/TrackRow.h"
+#include "explorer/ListingRow.h"
+
+#include <QObject>
+#include <QVector>
+
+#include <functional>
+
+class QTreeView;
+class SpinEdit;
+class TrackListModel;
+
+// Where the track list reads the folder listing from, and how it asks for the listing to be
+// sorted by one of the file list view's columns.
+struct ListingSource
+{
+    std::function<QVector<ListingRow>()> rows;
+    std::function<void(int column)> columnClickSort;
+};
+
+// The main window's track-list commands: rebuilding the rows from the folder listing,
+// computing the previews from the two spin boxes, moving the selected row and sorting by a
+// header. The window owns the controls; this class works on them.
+class TrackListCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    TrackListCommands(TrackListModel* model, QTreeView* view, SpinEdit* start,
+                      SpinEdit* increment, QObject* parent = nullptr);
+
+    void setListingSource(const ListingSource& source) { m_source = source; }
+
+    // The column the comparison uses: 0 = Number caption, 1 = title.
+    int sortColumn() const { return m_sortColumn; }
+
+    void RebuildTrackList();
+    void RebuildTrackList(const QVector<ListingRow>& listing);
+    void UpdatePreview();
+
+    void moveUp();
+    void moveDown();
+    void moveToTop();
+    void moveToBottom();
+
+    void ListView1ColumnClick(int column);
+    void SortByListingColumn(int trackColumn, int listingColumn);
+    int ListView1Compare(const TrackRow& a, const TrackRow& b) const;
+    // Sorts the rows with ListView1Compare on the current sort column.
+    void sortTrackList();
+
+    // Sets the five plain column captions of the current language.
+    void applyColumnCaptions();
+    // The plain captions with " *" after the one of `column`.
+    void setSortMarker(int column);
+
+    // The first selected row, -1 when none is.
+    int selectedRow() const;
+
+private:
+    void moveSelected(bool towardsTop, bool toEnd);
+    void selectRow(int row);
+
+    TrackListModel* m_model;
+    QTreeView* m_view;
+    SpinEdit* m_start;
+    SpinEdit* m_increment;
+    ListingSource m_source;
+    int m_sortColumn = 0;
+};

@@ -1,0 +1,128 @@
+#include "app/TrackListModel.h"
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+TrackListModel::TrackListModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+int TrackListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int TrackListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_columnCount;
+}
+
+void TrackListModel::addColumns()
+{
+    if (m_columnCount == ColumnCount)
+        return;
+    beginInsertColumns(QModelIndex(), m_columnCount, ColumnCount - 1);
+    m_columnCount = ColumnCount;
+    endInsertColumns();
+}
+
+QVariant TrackListModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return QVariant();
+    if (role == Qt::DisplayRole)
+        return columnText(m_rows.at(index.row()), index.column());
+    return QVariant();
+}
+
+QVariant TrackListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < m_columnCount)
+        return m_captions.at(section);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+Qt::ItemFlags TrackListModel::flags(const QModelIndex& index) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}
+
+QString TrackListModel::columnText(const TrackRow& row, int column)
+{
+    return column == 0 ? row.caption : row.subItems.value(column - 1);
+}
+
+void TrackListModel::setHeaderCaption(int column, const QString& caption)
+{
+    if (column < 0 || column >= ColumnCount || m_captions.at(column) == caption)
+        return;
+    m_captions[column] = caption;
+    if (column < m_columnCount)
+        emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
+void TrackListModel::setRows(const QVector<TrackRow>& rows)
+{
+    beginResetModel();
+    m_rows = rows;
+    endResetModel();
+}
+
+void TrackListModel::insertTrackRow(int position, const TrackRow& row)
+{
+    Q_ASSERT(position >= 0 && position <= m_rows.size());
+    beginInsertRows(QModelIndex(), position, position);
+    m_rows.insert(position, row);
+    endInsertRows();
+}
+
+void TrackListModel::removeTrackRow(int index)
+{
+    Q_ASSERT(index >= 0 && index < m_rows.size());
+    beginRemoveRows(QModelIndex(), index, index);
+    m_rows.remove(index);
+    endRemoveRows();
+}
+
+void TrackListModel::setPreviews(const QStringList& previews)
+{
+    Q_ASSERT(previews.size() == m_rows.size());
+    if (m_rows.isEmpty())
+        return;
+    for (qsizetype i = 0; i < m_rows.size(); ++i)
+        m_rows[i].subItems[TrackRow::Preview] = previews.at(i);
+    const int previewColumn = TrackRow::Preview + 1;
+    if (previewColumn < m_columnCount)
+        emit dataChanged(index(0, previewColumn), index(int(m_rows.size()) - 1, previewColumn),
+                     {Qt::DisplayRole});
+}
+
+void TrackListModel::sortRows(const Compare& compare)
+{
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+
+    std::vector<int> order(size_t(m_rows.size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return compare(m_rows.at(a), m_rows.at(b)) < 0; });
+
+    QVector<TrackRow> sorted;
+    sorted.reserve(m_rows.size());
+    std::vector<int> newRowOf(order.size());
+    for (size_t newRow = 0; newRow < order.size(); ++newRow) {
+        sorted.append(m_rows.at(order[newRow]));
+        newRowOf[size_t(order[newRow])] = int(newRow);
+    }
+    m_rows = sorted;
+
+    const QModelIndexList before = persistentIndexList();
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& old : before)
+        after.append(index(newRowOf[size_t(old.row())], old.column()));
+    changePersistentIndexList(before, after);
+
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/TrackRow.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <QVector>
+
+#include <functional>
+
+// The rows of the track list in the order the user sees them. Rows stay where they are put:
+// only an explicit sortRows() reorders them.
+class TrackListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    static constexpr int ColumnCount = 5;
+    static constexpr int ColumnWidths[ColumnCount] = {70, 350, 70, 120, 350};
+
+    explicit TrackListModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // Column 0 shows the caption, columns 1 to 4 the four sub-items.
+    static QString columnText(const TrackRow& row, int column);
+
+    // The list has no columns until they are added, once, when the window is created.
+    void addColumns();
+
+    QString headerCaption(int column) const { return m_captions.value(column); }
+    void setHeaderCaption(int column, const QString& caption);
+
+    const QVector<TrackRow>& rows() const { return m_rows; }
+    const TrackRow& row(int index) const { return m_rows.at(index); }
+
+    void setRows(const QVector<TrackRow>& rows);
+    void insertTrackRow(int position, const TrackRow& row);
+    void removeTrackRow(int index);
+    // Replaces the Preview of every row, one text per row from the top.
+    void setPreviews(const QStringList& previews);
+
+    // Stable sort; `compare` returns negative when its first row goes first.
+    using Compare = std::function<int(const TrackRow&, const TrackRow&)>;
+    void sortRows(const Compare& compare);
+
+private:
+    QVector<TrackRow> m_rows;
+    int m_columnCount = 0;
+    QStringList m_captions = QStringList(ColumnCount, QString());
+};

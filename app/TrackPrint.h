@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/TrackExport.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class QPrinter;
+class QTime;
+
+// Printing the track list: one line per row, laid out over the printable area of the printer
+// in Arial 10 pt, as one job whose document name carries the time it was started.
+namespace trackprint {
+
+struct PrintResult
+{
+    bool ok = true;
+    QString errorMessage;
+};
+
+// Five blanks, the caption, a blank and the title.
+QStringList PrintLines(const QList<TrackLine>& lines);
+// "Orven / File Vivider" directly followed by the time in the runtime's long time pattern.
+QString PrintJobTitle(const QTime& time);
+PrintResult PrintTrackList(QPrinter& printer, const QStringList& lines, const QString& jobTitle);
+
+bool hasDefaultPrinter();
+// A printer on the system's default printer; null, with the reason in *errorMessage, when
+// there is none.
+std::unique_ptr<QPrinter> defaultPrinter(QString* errorMessage);
+
+} // namespace trackprint

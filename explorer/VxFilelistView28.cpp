@@ -1,0 +1,314 @@
+#include "explorer/VxFilelistView28.h"
+
+#include "explorer/VxFileListRules.h"
+#include "explorer/VxFileListSort.h"
+#include "explorer/VxFileListing.h"
+#include "explorer/VxPathUtils.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLocale>
+
+namespace {
+
+constexpr quint32 kFolderBit = 0x10;
+constexpr int kDriveColumnWidths[5] = {160, 110, 90, 90, 40};
+
+// Shows the hourglass for as long as it lives, so every way out of long work
+// restores it.
+class WaitCursor
+{
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+TVxFilelistView28::TVxFilelistView28(QWidget* parent)
+    : QTreeView(parent), m_model(new VxFileListModel(this))
+{
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDateFormat(df_Customize);
+    setTimeFormat(tfShortFormat);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSortingEnabled(false);
+    setModel(m_model);
+
+    QHeaderView* columns = header();
+    columns->setStretchLastSection(false);
+    columns->setMinimumSectionSize(0);
+    columns->setSectionsClickable(true);
+    columns->setSectionsMovable(false);
+    connect(columns, &QHeaderView::sectionClicked, this, &TVxFilelistView28::ColumnClickSort);
+
+    setLanguage(lnEnglish);
+    LoadListTexts();
+    if (m_parentDirCaption.isEmpty())
+        setParentDirCaption(QStringLiteral(" Parent"));
+    m_directory = QStringLiteral("Drives");
+    CreateFileColumns();
+}
+
+const QVector<ListingRow>& TVxFilelistView28::rows() const
+{
+    return m_model->rows();
+}
+
+int TVxFilelistView28::rowCount() const
+{
+    return m_model->rowCount();
+}
+
+QString TVxFilelistView28::About() const
+{
+    return QStringLiteral("Version 2.8.8.1");
+}
+
+void TVxFilelistView28::setAbout(const QString&) {}
+
+void TVxFilelistView28::setColumnWidthProperty(int column, int width)
+{
+    if (m_colWidths[column] == width)
+        return;
+    m_colWidths[column] = width;
+    if (!isDrivesLayout())
+        header()->resizeSection(column, qMax(0, width));
+}
+
+void TVxFilelistView28::setDateFormat(TDtFormat format)
+{
+    m_dateFormat = format;
+    m_datePattern = DatePatternText(m_dateFormat, VxFormatSettings::runtime());
+}
+
+void TVxFilelistView28::setTimeFormat(TTmFormat format)
+{
+    m_timeFormat = format;
+    m_timePattern = TimePatternText(m_timeFormat, VxFormatSettings::runtime());
+}
+
+void TVxFilelistView28::setDirectory(const QString& value)
+{
+    if (vxfilelist::sameDirectoryText(value, m_directory))
+        return;
+    if (vxfilelist::isDrivesText(value)) {
+        m_directory = value;
+    } else {
+        const QFileInfo folder(value);
+        if (value.isEmpty() || !folder.isDir())
+            return;
+        // The process's current folder stays as it is, so a relative path is made
+        // absolute once here rather than being resolved against whatever is current
+        // later.
+        m_directory =
+            EnsureTrailingBackslash(folder.isRelative() ? folder.absoluteFilePath() : value);
+    }
+    UpdateFileList();
+    emit directoryChanged(m_directory);
+}
+
+void TVxFilelistView28::setDirTreeCombo(QWidget* combo)
+{
+    if (m_dirTreeCombo == combo)
+        return;
+    m_dirTreeCombo = combo;
+}
+
+void TVxFilelistView28::setFileType(TFileType value)
+{
+    if (m_fileType == value)
+        return;
+    m_fileType = value;
+    UpdateFileList();
+}
+
+void TVxFilelistView28::setFileSize(TFileSize value)
+{
+    m_fileSize = value;
+}
+
+void TVxFilelistView28::setHideFileExt(bool value)
+{
+    m_hideFileExt = value;
+}
+
+void TVxFilelistView28::setLanguage(TLanguage value)
+{
+    const TLanguage resolved = ResolveLanguage(value, SystemDefaultLanguageId());
+    if (resolved == m_language)
+        return;
+    m_language = resolved;
+    ListLanguage = resolved;
+    LoadListTexts();
+    m_model->setCaptions(columnCaptions(m_model->layout()));
+}
+
+void TVxFilelistView28::setMask(const QString& value)
+{
+    if (m_mask == value)
+        return;
+    m_mask = value;
+    UpdateFileList();
+}
+
+void TVxFilelistView28::setParentDirEnabled(bool value)
+{
+    m_parentDirEnabled = value;
+}
+
+void TVxFilelistView28::setParentDirCaption(const QString& value)
+{
+    m_parentDirCaption = vxfilelist::parentCaptionFor(value, m_parentDirCaption);
+}
+
+void TVxFilelistView28::setShowFolders(bool value)
+{
+    if (m_showFolders == value)
+        return;
+    m_showFolders = value;
+    UpdateFileList();
+}
+
+void TVxFilelistView28::UpdateFileList()
+{
+    {
+        const WaitCursor hourglass;
+        m_model->clear();
+        if (vxfilelist::isDrivesText(m_directory)) {
+            CreateDriveColumns();
+            AddDrives();
+        } else {
+            if (isDrivesLayout())
+                CreateFileColumns();
+            const quint32 mask = m_fileType.attributeMask();
+            const QString folder = EnsureTrailingBackslash(m_directory);
+            if (m_showFolders)
+                AddFiles(folder + QStringLiteral("*.*"), mask | kFolderBit);
+            for (const QString& pattern : vxfilelist::maskPatterns(m_mask))
+                AddFiles(folder + pattern, mask);
+            m_sortColumn = vxcolumn::Name;
+            m_descending = false;
+            sortRows();
+            UpdateSortArrows();
+        }
+    }
+    if (m_model->rowCount() > 0 && !selectionModel()->hasSelection())
+        selectionModel()->setCurrentIndex(m_model->index(0, 0), QItemSelectionModel::NoUpdate);
+    // The list is repainted before the caller goes on; input waits, so no command
+    // can run inside the re-read.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool TVxFilelistView28::AddFiles(const QString& pattern, quint32 mask)
+{
+    m_sortingEnabled = true;
+    VxListingOptions options;
+    options.parentDirEnabled = m_parentDirEnabled;
+    options.hideFileExt = m_hideFileExt;
+    options.parentDirCaption = m_parentDirCaption;
+    options.fileSize = m_fileSize;
+    options.datePattern = m_datePattern;
+    options.timePattern = m_timePattern;
+    QVector<ListingRow> listed;
+    const bool added =
+        vxfilelist::addFiles(listed, EnsureTrailingBackslash(m_directory), pattern, mask, options);
+    m_model->appendRows(listed);
+    return added;
+}
+
+void TVxFilelistView28::AddDrives()
+{
+    m_sortingEnabled = false;
+    QVector<ListingRow> listed;
+    vxfilelist::addDrives(listed, ListLanguage, QLocale());
+    m_model->appendRows(listed);
+}
+
+QStringList TVxFilelistView28::columnCaptions(VxFileListModel::Layout layout) const
+{
+    if (layout == VxFileListModel::Layout::Drives)
+        return {VxText(m_language, VxKey::ColName), VxText(m_language, VxKey::ColType),
+                VxText(m_language, VxKey::ColDiskSize), VxText(m_language, VxKey::ColFreeSpace),
+                VxText(m_language, VxKey::ColAttr)};
+    return {VxText(m_language, VxKey::ColName), VxText(m_language, VxKey::ColSize),
+            VxText(m_language, VxKey::ColType), VxText(m_language, VxKey::ColModified),
+            VxText(m_language, VxKey::ColAttr)};
+}
+
+void TVxFilelistView28::applyColumnLayout(VxFileListModel::Layout layout)
+{
+    m_model->setLayout(layout, columnCaptions(layout));
+    const bool files = layout == VxFileListModel::Layout::Files;
+    QHeaderView* columns = header();
+    // The volumes are never sorted, so their header never shows an arrow.
+    columns->setSortIndicatorShown(files);
+    columns->setSortIndicator(-1, Qt::AscendingOrder);
+    for (int column = 0; column < 5; ++column)
+        columns->resizeSection(column,
+                               qMax(0, files ? m_colWidths[column] : kDriveColumnWidths[column]));
+}
+
+void TVxFilelistView28::CreateFileColumns()
+{
+    applyColumnLayout(VxFileListModel::Layout::Files);
+}
+
+void TVxFilelistView28::CreateDriveColumns()
+{
+    applyColumnLayout(VxFileListModel::Layout::Drives);
+}
+
+bool TVxFilelistView28::isDrivesLayout() const
+{
+    return m_model->layout() == VxFileListModel::Layout::Drives;
+}
+
+void TVxFilelistView28::ColumnClickSort(int column)
+{
+    if (!m_sortingEnabled || column < vxcolumn::Name || column > vxcolumn::Attr)
+        return;
+    if (column == m_sortColumn) {
+        m_descending = !m_descending;
+    } else {
+        m_sortColumn = column;
+        m_descending = true;
+    }
+    {
+        const WaitCursor hourglass;
+        sortRows();
+    }
+    UpdateSortArrows();
+}
+
+void TVxFilelistView28::sortRows()
+{
+    if (m_sortColumn == vxcolumn::Type)
+        m_model->resolveTypeTexts();
+    m_model->sortRows(VxFileListSort(m_sortColumn, m_descending, m_parentDirCaption));
+}
+
+int TVxFilelistView28::CompareItems(const ListingRow& a, const ListingRow& b) const
+{
+    return VxFileListSort(m_sortColumn, m_descending, m_parentDirCaption).compare(a, b);
+}
+
+void TVxFilelistView28::UpdateSortArrows()
+{
+    header()->setSortIndicator(m_sortColumn,
+                               m_descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+QString TVxFilelistView28::typeText(int row) const
+{
+    const int column = isDrivesLayout() ? 1 : vxcolumn::Type;
+    return m_model->data(m_model->index(row, column)).toString();
+}

@@ -1,0 +1,129 @@
+#pragma once
+
+#include "explorer/ListingRow.h"
+#include "explorer/VxConsts.h"
+#include "explorer/VxDateTimeFormat.h"
+#include "explorer/VxFileListModel.h"
+#include "explorer/VxFileListTypes.h"
+
+#include <QPointer>
+#include <QString>
+#include <QTreeView>
+#include <QVector>
+
+// A report list of one folder's entries, or of the machine's volumes ("Drives"), one row per
+// entry with its size, type, modified and attribute texts, sorted by a column.
+//
+// The properties that decide what is listed re-read the folder when they change (Directory,
+// Mask, FileType, ShowFolders); the others apply at the next re-read. Rows live in a
+// VxFileListModel; icons and type names are asked for only when a row is painted.
+class TVxFilelistView28 : public QTreeView
+{
+    Q_OBJECT
+
+public:
+    explicit TVxFilelistView28(QWidget* parent = nullptr);
+
+    // The rows in display order, and how many there are.
+    const QVector<ListingRow>& rows() const;
+    int rowCount() const;
+
+    QString About() const;
+    void setAbout(const QString& value);
+
+    int ColWidth_Name() const { return m_colWidths[0]; }
+    int ColWidth_Size() const { return m_colWidths[1]; }
+    int ColWidth_Type() const { return m_colWidths[2]; }
+    int ColWidth_Mod() const { return m_colWidths[3]; }
+    int ColWidth_Attr() const { return m_colWidths[4]; }
+    void setColWidth_Name(int width) { setColumnWidthProperty(0, width); }
+    void setColWidth_Size(int width) { setColumnWidthProperty(1, width); }
+    void setColWidth_Type(int width) { setColumnWidthProperty(2, width); }
+    void setColWidth_Mod(int width) { setColumnWidthProperty(3, width); }
+    void setColWidth_Attr(int width) { setColumnWidthProperty(4, width); }
+
+    TDtFormat DateFormat() const { return m_dateFormat; }
+    virtual void setDateFormat(TDtFormat format);
+    TTmFormat TimeFormat() const { return m_timeFormat; }
+    virtual void setTimeFormat(TTmFormat format);
+    // The patterns the modified texts of the next re-read are written with.
+    QString datePatternText() const { return m_datePattern; }
+    QString timePatternText() const { return m_timePattern; }
+
+    // A folder path (always ending with "/" once set) or "Drives" in any letter case.
+    QString Directory() const { return m_directory; }
+    void setDirectory(const QString& value);
+
+    // The linked directory tree combo; the list does not own it.
+    QWidget* DirTreeCombo() const { return m_dirTreeCombo; }
+    void setDirTreeCombo(QWidget* combo);
+
+    TFileType FileType() const { return m_fileType; }
+    void setFileType(TFileType value);
+    TFileSize FileSize() const { return m_fileSize; }
+    void setFileSize(TFileSize value);
+    bool HideFileExt() const { return m_hideFileExt; }
+    void setHideFileExt(bool value);
+    TLanguage Language() const { return m_language; }
+    void setLanguage(TLanguage value);
+    QString Mask() const { return m_mask; }
+    void setMask(const QString& value);
+    bool ParentDirEnabled() const { return m_parentDirEnabled; }
+    void setParentDirEnabled(bool value);
+    QString ParentDirCaption() const { return m_parentDirCaption; }
+    void setParentDirCaption(const QString& value);
+    bool ShowFolders() const { return m_showFolders; }
+    void setShowFolders(bool value);
+
+    // Re-reads the folder or the volumes from disk and sorts a folder by name, ascending.
+    void UpdateFileList();
+    // Lists the entries matching `pattern` (a folder followed by a wildcard name) with the
+    // attribute mask `mask`; true when a row was added.
+    bool AddFiles(const QString& pattern, quint32 mask);
+    void AddDrives();
+
+    void CreateFileColumns();
+    void CreateDriveColumns();
+    bool isDrivesLayout() const;
+
+    // A header click: a new column sorts descending first, a further click reverses it.
+    // Does nothing while the volumes are listed.
+    void ColumnClickSort(int column);
+    // Negative when `a` goes first in the current sort order.
+    int CompareItems(const ListingRow& a, const ListingRow& b) const;
+    void UpdateSortArrows();
+    int sortColumn() const { return m_sortColumn; }
+    bool sortDescending() const { return m_descending; }
+
+    // The type text of a row, asked for now if the row has not been painted yet.
+    QString typeText(int row) const;
+
+signals:
+    void directoryChanged(const QString& directory);
+
+private:
+    void setColumnWidthProperty(int column, int width);
+    QStringList columnCaptions(VxFileListModel::Layout layout) const;
+    void applyColumnLayout(VxFileListModel::Layout layout);
+    void sortRows();
+
+    VxFileListModel* m_model;
+    int m_colWidths[5] = {165, 75, 95, 125, 40};
+    TDtFormat m_dateFormat = df_Customize;
+    TTmFormat m_timeFormat = tfShortFormat;
+    QString m_datePattern;
+    QString m_timePattern;
+    QString m_directory;
+    QPointer<QWidget> m_dirTreeCombo;
+    TFileType m_fileType{ftReadOnly, ftHidden, ftSystem, ftArchive};
+    TFileSize m_fileSize = fsKB;
+    bool m_hideFileExt = false;
+    TLanguage m_language = lnSysDefault;
+    QString m_mask = QStringLiteral("*.*");
+    bool m_parentDirEnabled = true;
+    QString m_parentDirCaption;
+    bool m_showFolders = true;
+    bool m_sortingEnabled = true;
+    int m_sortColumn = 0;
+    bool m_descending = true;
+};

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class QProgressDialog;
+
+namespace platform {
+
+// The operation codes the file list passes on: move 1, copy 2, delete 3, rename 4.
+enum class FileOperationKind
+{
+    Move = 1,
+    Copy = 2,
+    Delete = 3,
+    Rename = 4
+};
+
+struct FileOperationResult
+{
+    bool succeeded = true; // no part failed
+    bool aborted = false;  // the user cancelled, or declined a part (No to a replace)
+};
+
+// Copies, moves, deletes to the trash and renames files and folder trees the way a file
+// manager does: copy and move ask before replacing a file (Yes, Yes to all, No, Cancel),
+// show a progress dialog when the work takes long, and report each failure with the system's
+// message, offering to skip it or cancel the rest; delete asks for confirmation and moves the
+// entries to the trash; rename never replaces an existing entry. Paths are the file system's
+// bytes. Message boxes are modal to `parent`.
+class FileOperation
+{
+public:
+    explicit FileOperation(QWidget* parent);
+    ~FileOperation();
+
+    // With as many destinations as sources, each destination is the full target path of its
+    // source; with one destination and several sources it is the folder they go into.
+    // Destinations are ignored for delete.
+    FileOperationResult run(FileOperationKind kind, const QList<QByteArray>& sources,
+                            const QList<QByteArray>& destinations);
+
+private:
+    enum class Replace
+    {
+        Yes,
+        No,
+        Cancel
+    };
+
+    void transfer(const QByteArray& source, const QByteArray& target, bool move);
+    void transferFolder(const QByteArray& source, const QByteArray& target, bool move,
+                        bool targetExists, quint32 mode);
+    void transferLeaf(const QByteArray& source, const QByteArray& target, bool move,
+                      bool targetExists);
+    void trash(const QList<QByteArray>& sources);
+    void rename(const QByteArray& source, const QByteArray& target);
+    bool confirmDelete(const QList<QByteArray>& sources);
+    Replace askReplace(const QByteArray& target);
+    void reportError(const QByteArray& path, const QString& reason);
+    void reportErrno(const QByteArray& path, int error);
+    void startProgress(const QList<QByteArray>& sources);
+    bool advance(qint64 bytes);
+
+    QPointer<QWidget> m_parent;
+    FileOperationKind m_kind = FileOperationKind::Copy;
+    FileOperationResult m_result;
+    bool m_cancelled = false;
+    bool m_replaceAll = false;
+    std::unique_ptr<QProgressDialog> m_progress;
+    qint64 m_totalBytes = 0;
+    qint64 m_doneBytes = 0;
+};
+
+} // namespace platform

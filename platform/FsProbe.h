@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <vector>
+
+namespace platform {
+
+class SyncedFolder;
+
+// What the rename planner must know about the file system a folder lives on.
+struct FsTraits
+{
+    bool caseInsensitive = false; // "a.mp3" and "A.mp3" are the same entry (vfat, exfat, casefold)
+    int nameMax = 255;            // longest entry name in bytes
+};
+
+// Finds out by looking: an existing entry is looked up with its letters' case swapped; in a
+// folder without such an entry a probe file is created and removed; in a folder we may not
+// write to, the file system type decides. `names` are the folder's entries when the caller
+// has read them already (empty: they are read here).
+FsTraits probeFileSystem(const SyncedFolder& folder,
+                         const std::vector<QByteArray>& names = std::vector<QByteArray>());
+FsTraits probeFileSystem(const QByteArray& folderPath);
+
+} // namespace platform

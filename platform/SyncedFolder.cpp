@@ -1,0 +1,127 @@
+#include "platform/SyncedFolder.h"
+
+#include "platform/NoReplaceRename.h"
+
+#include <cerrno>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+FileError fileErrorOf(int sysError)
+{
+    switch (sysError) {
+    case 0:
+        return FileError::None;
+    case EEXIST:
+    case ENOTEMPTY:
+        return FileError::Exists;
+    case ENOENT:
+    case ENOTDIR:
+        return FileError::NotFound;
+    case EACCES:
+    case EPERM:
+        return FileError::AccessDenied;
+    case EROFS:
+        return FileError::ReadOnly;
+    case ENAMETOOLONG:
+        return FileError::NameTooLong;
+    case ENOSPC:
+    case EDQUOT:
+        return FileError::NoSpace;
+    case EBUSY:
+    case ETXTBSY:
+        return FileError::Busy;
+    default:
+        return FileError::Other;
+    }
+}
+
+QString sysErrorText(int sysError)
+{
+    return qt_error_string(sysError);
+}
+
+SyncedFolder::SyncedFolder(const QByteArray& path) : m_path(path)
+{
+    m_fd = ::open(path.isEmpty() ? "." : path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_fd < 0)
+        m_openError = errno;
+}
+
+SyncedFolder::~SyncedFolder()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+int SyncedFolder::stat(const QByteArray& name, FileStat* out) const
+{
+    struct stat st;
+    if (::fstatat(m_fd, name.constData(), &st, 0) != 0 &&
+        ::fstatat(m_fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        *out = FileStat();
+        return errno;
+    }
+    out->exists = true;
+    out->isDir = S_ISDIR(st.st_mode);
+    out->size = out->isDir ? 0 : qint64(st.st_size);
+    out->mtimeNsec = qint64(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+    return 0;
+}
+
+bool SyncedFolder::exists(const QByteArray& name) const
+{
+    struct stat st;
+    return ::fstatat(m_fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+int SyncedFolder::rename(const QByteArray& from, const QByteArray& to) const
+{
+    return renameNoReplaceAt(m_fd, from, to);
+}
+
+int SyncedFolder::remove(const QByteArray& name) const
+{
+    return ::unlinkat(m_fd, name.constData(), 0) == 0 ? 0 : errno;
+}
+
+int SyncedFolder::sync() const
+{
+    return ::fsync(m_fd) == 0 ? 0 : errno;
+}
+
+int SyncedFolder::readNames(std::vector<QByteArray>* out) const
+{
+    // The stream gets its own descriptor: closedir closes it, ours stays open.
+    const int streamFd = ::openat(m_fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (streamFd < 0)
+        return errno;
+    DIR* stream = ::fdopendir(streamFd);
+    if (!stream) {
+        const int e = errno;
+        ::close(streamFd);
+        return e;
+    }
+    errno = 0;
+    while (const dirent* e = ::readdir(stream)) {
+        const char* n = e->d_name;
+        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
+            continue;
+        out->emplace_back(n);
+    }
+    const int e = errno;
+    ::closedir(stream);
+    return e;
+}
+
+int SyncedFolder::nameMax() const
+{
+    const long max = ::fpathconf(m_fd, _PC_NAME_MAX);
+    return max > 0 ? int(max) : 255;
+}
+
+} // namespace platform

@@ -1,0 +1,239 @@
+#include "app/TrackRules.h"
+
+#include <QTest>
+
+using namespace trackrules;
+
+namespace {
+
+ListingRow listingRow(const QString& caption, const QString& size = QStringLiteral("1 KB"),
+                      const QString& modified = QStringLiteral("01/02/2024 10:00"))
+{
+    ListingRow row;
+    row.caption = caption;
+    row.subItems = {size, QStringLiteral("MP3 audio"), modified, QStringLiteral("A"),
+                    QStringLiteral("/music/") + caption, QStringLiteral("file"),
+                    QStringLiteral("0")};
+    row.nameBytes = caption.toUtf8();
+    row.size = 1000;
+    row.mtimeNsec = 42;
+    return row;
+}
+
+} // namespace
+
+// Name split, integer texts, previews and the comparison of the track list.
+class TestTrackRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void mp3Names_data();
+    void mp3Names();
+    void nameSplit_data();
+    void nameSplit();
+    void integerText_data();
+    void integerText();
+    void previewNumber_data();
+    void previewNumber();
+    void compare_data();
+    void compare();
+    void rowsFromListingKeepOrderAndFileData();
+    void compareRowsUsesCaptionOrTitle();
+};
+
+void TestTrackRules::mp3Names_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("lower") << "song.mp3" << true;
+    QTest::newRow("mixed-case") << "Song.Mp3" << true;
+    QTest::newRow("capitals") << "SONG.MP3" << true;
+    QTest::newRow("only-extension") << ".mp3" << true;
+    QTest::newRow("second-extension") << "song.mp3.bak" << false;
+    QTest::newRow("longer-extension") << "song.mp3x" << false;
+    QTest::newRow("no-dot") << "mp3" << false;
+    // Only ASCII letters fold: a letter that merely looks like "m" is not one.
+    QTest::newRow("non-ascii-letter") << QStringLiteral("song.\u1E41p3") << false;
+    QTest::newRow("wav") << "song.wav" << false;
+}
+
+void TestTrackRules::mp3Names()
+{
+    QFETCH(QString, caption);
+    QFETCH(bool, taken);
+    QCOMPARE(isMp3Name(caption), taken);
+}
+
+void TestTrackRules::nameSplit_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("blank-separator") << "00007 Title.mp3" << "00007" << "Title";
+    QTest::newRow("dash-separator") << "00007-Title.mp3" << "00007" << "Title";
+    QTest::newRow("underscore-separator") << "00007_Title.mp3" << "00007" << "Title";
+    QTest::newRow("short-number-no-title") << "12.mp3" << "12" << "";
+    QTest::newRow("six-digits-drop-sixth") << "123456 Long.mp3" << "12345" << " Long";
+    QTest::newRow("four-digits-and-blank") << "0001 Song.mp3" << "" << "0001 Song";
+    QTest::newRow("two-blanks-then-digits") << "  123 Song.mp3" << "  123" << "Song";
+    QTest::newRow("negative") << "-0001 Song.mp3" << "-0001" << "Song";
+    QTest::newRow("plus-sign") << "+1234 Song.mp3" << "+1234" << "Song";
+    QTest::newRow("hexadecimal") << "$1F2A Song.mp3" << "$1F2A" << "Song";
+    QTest::newRow("only-extension") << ".mp3" << "" << "";
+    QTest::newRow("words") << "Intro.mp3" << "" << "Intro";
+    QTest::newRow("last-dot-splits") << "00001 A.B.mp3" << "00001" << "A.B";
+    QTest::newRow("exactly-six") << "00001-.mp3" << "00001" << "";
+}
+
+void TestTrackRules::nameSplit()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, number);
+    QFETCH(QString, title);
+    const NameSplit split = splitBaseName(baseName(caption));
+    QCOMPARE(split.number, number);
+    QCOMPARE(split.title, title);
+}
+
+void TestTrackRules::integerText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("value");
+    QTest::newRow("decimal") << "123" << true << 123;
+    QTest::newRow("leading-zeros") << "00007" << true << 7;
+    QTest::newRow("leading-blanks") << "  123" << true << 123;
+    QTest::newRow("plus") << "+1234" << true << 1234;
+    QTest::newRow("minus") << "-0001" << true << -1;
+    QTest::newRow("dollar-hex") << "$1F2A" << true << 0x1F2A;
+    QTest::newRow("x-hex") << "x1f" << true << 0x1F;
+    QTest::newRow("X-hex") << "XfF" << true << 0xFF;
+    QTest::newRow("0x-hex") << "0x10" << true << 16;
+    QTest::newRow("0X-hex") << "0XaB" << true << 0xAB;
+    QTest::newRow("blank-then-hex") << " $A" << true << 10;
+    QTest::newRow("max") << "2147483647" << true << 2147483647;
+    QTest::newRow("min") << "-2147483648" << true << int(-2147483647 - 1);
+    QTest::newRow("hex-max") << "$7FFFFFFF" << true << 2147483647;
+    QTest::newRow("empty") << "" << false << 0;
+    QTest::newRow("only-blanks") << "   " << false << 0;
+    QTest::newRow("sign-alone") << "-" << false << 0;
+    QTest::newRow("prefix-alone") << "$" << false << 0;
+    QTest::newRow("0x-alone") << "0x" << false << 0;
+    QTest::newRow("trailing-blank") << "0001 " << false << 0;
+    QTest::newRow("blank-after-sign") << "- 1" << false << 0;
+    QTest::newRow("signed-hex") << "-$1" << false << 0;
+    QTest::newRow("hex-letter-in-decimal") << "12a" << false << 0;
+    QTest::newRow("over-max") << "2147483648" << false << 0;
+    QTest::newRow("under-min") << "-2147483649" << false << 0;
+    QTest::newRow("hex-over-max") << "$80000000" << false << 0;
+    QTest::newRow("tab-not-blank") << "\t1" << false << 0;
+    QTest::newRow("arabic-indic-digit") << QStringLiteral("\u0661") << false << 0;
+    QTest::newRow("huge-digits") << "99999999999999999999999" << false << 0;
+}
+
+void TestTrackRules::integerText()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(int, value);
+    qint32 parsed = -777;
+    QCOMPARE(parseIntegerText(text, &parsed), valid);
+    QCOMPARE(parsed, valid ? value : -777);
+}
+
+void TestTrackRules::previewNumber_data()
+{
+    QTest::addColumn<qint64>("start");
+    QTest::addColumn<qint64>("increment");
+    QTest::addColumn<qint64>("position");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("first-row-initial") << qint64(0) << qint64(1) << qint64(1) << "00001";
+    QTest::newRow("start-10-step-5-third") << qint64(10) << qint64(5) << qint64(3) << "00025";
+    QTest::newRow("six-digits-kept") << qint64(99999) << qint64(99999) << qint64(3) << "399996";
+    QTest::newRow("negative-start") << qint64(-3) << qint64(1) << qint64(1) << "-00002";
+    QTest::newRow("negative-long") << qint64(-123456) << qint64(1) << qint64(0) << "-123456";
+    QTest::newRow("zero") << qint64(-1) << qint64(1) << qint64(1) << "00000";
+    QTest::newRow("beyond-32-bits")
+        << qint64(2147483647) << qint64(2147483647) << qint64(2) << "6442450941";
+}
+
+void TestTrackRules::previewNumber()
+{
+    QFETCH(qint64, start);
+    QFETCH(qint64, increment);
+    QFETCH(qint64, position);
+    QFETCH(QString, text);
+    QCOMPARE(previewNumberText(trackrules::previewNumber(start, increment, position)), text);
+}
+
+void TestTrackRules::compare_data()
+{
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<int>("sign");
+    QTest::newRow("equal") << "00001" << "00001" << 0;
+    QTest::newRow("ascii-case-folded") << "Song" << "SONG" << 0;
+    QTest::newRow("text-not-value") << "00009" << "00010" << -1;
+    QTest::newRow("short-caption-after") << "12" << "00100" << 1;
+    QTest::newRow("empty-first") << "" << "00001" << -1;
+    QTest::newRow("prefix-first") << "Song" << "Song B" << -1;
+    // Folding maps a-z onto A-Z, so "_" (0x5F) sorts after capitals and lower case alike.
+    QTest::newRow("underscore-after-letters") << "_a" << "b" << 1;
+    QTest::newRow("accent-not-folded") << QStringLiteral("\u00e9") << QStringLiteral("\u00c9")
+                                       << 1;
+    QTest::newRow("accent-after-ascii") << QStringLiteral("\u00e9t\u00e9") << "zoo" << 1;
+    // In Windows-1252 the euro sign is 0x80, below every Latin-1 letter.
+    QTest::newRow("windows-1252-euro") << QStringLiteral("\u20ac") << QStringLiteral("\u00a0")
+                                       << -1;
+    QTest::newRow("beyond-8-bit-after-all") << QStringLiteral("\u4e00") << QStringLiteral("\u00ff")
+                                            << 1;
+    QTest::newRow("beyond-8-bit-distinct") << QStringLiteral("\u4e00") << QStringLiteral("\u4e01")
+                                           << -1;
+}
+
+void TestTrackRules::compare()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(int, sign);
+    const int result = compareText(a, b);
+    QCOMPARE((result > 0) - (result < 0), sign);
+    const int reverse = compareText(b, a);
+    QCOMPARE((reverse > 0) - (reverse < 0), -sign);
+}
+
+void TestTrackRules::rowsFromListingKeepOrderAndFileData()
+{
+    const QVector<ListingRow> listing = {
+        listingRow(QStringLiteral("readme.txt")),
+        listingRow(QStringLiteral("00002 B.mp3"), QStringLiteral("2 KB"), QStringLiteral("d2")),
+        listingRow(QStringLiteral("cover.jpg")),
+        listingRow(QStringLiteral("Intro.MP3"), QStringLiteral("3 KB"), QStringLiteral("d3")),
+    };
+    const QVector<TrackRow> rows = trackRowsFromListing(listing);
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows.at(0).caption, QStringLiteral("00002"));
+    QCOMPARE(rows.at(0).subItems, QStringList({QStringLiteral("B"), QStringLiteral("2 KB"), QStringLiteral("d2"), QStringLiteral("...")}));
+    QCOMPARE(rows.at(0).nameBytes, QByteArray("00002 B.mp3"));
+    QCOMPARE(rows.at(1).caption, QString());
+    QCOMPARE(rows.at(1).subItems, QStringList({QStringLiteral("Intro"), QStringLiteral("3 KB"), QStringLiteral("d3"), QStringLiteral("...")}));
+    QCOMPARE(rows.at(1).nameBytes, QByteArray("Intro.MP3"));
+    QCOMPARE(rows.at(1).size, qint64(1000));
+    QCOMPARE(rows.at(1).mtimeNsec, qint64(42));
+}
+
+void TestTrackRules::compareRowsUsesCaptionOrTitle()
+{
+    TrackRow a;
+    a.caption = QStringLiteral("00002");
+    a.subItems[TrackRow::Title] = QStringLiteral("apple");
+    TrackRow b;
+    b.caption = QStringLiteral("00001");
+    b.subItems[TrackRow::Title] = QStringLiteral("Banana");
+    QVERIFY(compareRows(a, b, 0) > 0);
+    QVERIFY(compareRows(a, b, 1) < 0);
+}
+
+QTEST_GUILESS_MAIN(TestTrackRules)
+#include "tst_trackrules.moc"
