@@ -1,5 +1,7 @@
 #include "app/RenamePlan.h"
 
+#include <QSet>
+
 #include <utility>
 
 namespace renaming {
@@ -37,6 +39,11 @@ RenamePlan RenamePlan::build(const std::vector<RenameRequest>& requests, const R
             follower[size_t(checked.holder[size_t(i)])] = i;
     }
 
+    // A temporary name must not be one a row is about to take either.
+    QSet<QByteArray> newKeys;
+    for (const RenameRequest& request : requests)
+        newKeys.insert(check.key(request.newName));
+
     std::vector<RenameGroup> groups;
     std::vector<bool> placed(requests.size(), false);
     for (int i = 0; i < n; ++i) {
@@ -63,7 +70,7 @@ RenamePlan RenamePlan::build(const std::vector<RenameRequest>& requests, const R
             r = follower[size_t(r)];
         } while (r != i);
         QByteArray temp = tempBase + QByteArray::number(cycles++);
-        while (check.isTaken(temp))
+        while (check.isTaken(temp) || newKeys.contains(check.key(temp)))
             temp += '_';
         rows[size_t(i)].tempName = temp;
         groups.push_back(std::move(cycle));

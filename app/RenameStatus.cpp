@@ -60,6 +60,10 @@ QString statusText(RenameStatus status)
             "The file is under a temporary name; finish or roll back the run to place it.");
     case RenameStatus::SystemError:
         return QStringLiteral("The system refused the rename.");
+    case RenameStatus::Misplaced:
+        return QStringLiteral(
+            "The names of this file and the ones it was exchanged with were changed outside "
+            "the run; it was left where it is.");
     }
     return QString();
 }

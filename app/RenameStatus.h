@@ -29,6 +29,7 @@ enum class RenameStatus
     RolledBack,
     StrandedUnderTemporaryName,
     SystemError,
+    Misplaced,
 };
 
 // True for the outcomes that leave the file under its new name.

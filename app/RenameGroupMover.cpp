@@ -1,0 +1,52 @@
+#include "app/RenameGroupMover.h"
+
+#include "platform/SyncedFolder.h"
+
+namespace renaming {
+
+RenameGroupMover::RenameGroupMover(const platform::SyncedFolder& folder, RenameJournal& journal)
+    : m_folder(folder), m_journal(journal)
+{
+}
+
+RenameGroupMover::Result RenameGroupMover::forward(int g, int* state)
+{
+    const RenamePlan& plan = m_journal.plan();
+    const RenameGroup& group = plan.groups()[size_t(g)];
+    // The closing rename frees the temporary name again; only the mark tells that state
+    // from the one before the cycle began.
+    const bool closing = group.cycle && *state == group.length() - 1;
+    const Result result = move(plan.forwardStep(g, *state), RenameJournal::Mark::Closing, closing);
+    if (result.error == 0)
+        ++*state;
+    return result;
+}
+
+RenameGroupMover::Result RenameGroupMover::backward(int g, int* state)
+{
+    const RenamePlan& plan = m_journal.plan();
+    const bool cycle = plan.groups()[size_t(g)].cycle;
+    const Result result = move(plan.backwardStep(g, *state), RenameJournal::Mark::Reverting, cycle);
+    if (result.error == 0)
+        --*state;
+    return result;
+}
+
+RenameGroupMover::Result RenameGroupMover::move(const RenameStep& step, RenameJournal::Mark mark,
+                                                bool needsMark)
+{
+    Result result;
+    result.row = step.row;
+    const int g = m_journal.plan().rows()[size_t(step.row)].group;
+    if (needsMark && m_marking && m_journal.lastMark(g) != mark) {
+        result.error = m_journal.mark(g, mark);
+        if (result.error != 0) {
+            result.journal = true;
+            return result;
+        }
+    }
+    result.error = m_folder.rename(step.from, step.to);
+    return result;
+}
+
+} // namespace renaming

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/RenameCheck.h"
+#include "app/RenameRecovery.h"
+#include "app/RenameStatus.h"
+
+#include <QString>
+
+#include <vector>
+
+// The texts that tell the user how a rename run, or the recovery of one, went.
+namespace renamereport {
+
+// The completion box: the completion message alone when every row was renamed (or kept its
+// name), otherwise followed by how many files were not renamed and, one line each, their
+// names and the reasons.
+QString completionText(const std::vector<renaming::RenameRequest>& rows,
+                       const std::vector<renaming::RenameRowResult>& results);
+// The first part of completionText (message and count), and its list of lines, for a box
+// that shows a long list apart.
+QString completionSummary(const std::vector<renaming::RenameRowResult>& results);
+QString completionDetails(const std::vector<renaming::RenameRequest>& rows,
+                          const std::vector<renaming::RenameRowResult>& results);
+
+// The question put before recovering, from where the files are now.
+QString recoveryQuestion(const renaming::RenameRecovery& recovery);
+// What a finished recovery achieved, and each file it could not place.
+QString recoveryText(const renaming::RenameRecovery& recovery,
+                     renaming::RenameRecovery::Action action);
+// What is wrong with a journal that cannot be used.
+QString unusableJournalText(const renaming::RenameRecovery& recovery);
+
+// A name as the file system's bytes, shown with replacement characters where it is not UTF-8.
+QString displayName(const QByteArray& name);
+
+} // namespace renamereport
