@@ -57,12 +57,14 @@ qint64 DriveFreeKB(const QString& path)
 
 bool CheckDriveReady(const QString& path, bool report)
 {
-    if (!QDir::isAbsolutePath(path))
+    // An invalid id is shown whatever `report` says, and the test still goes on.
+    const bool absolute = QDir::isAbsolutePath(path);
+    if (!absolute)
         showBox(QMessageBox::Critical, VxSharedText(VxKey::InvalidDriveId));
-    const QString mountPoint = platform::volumeOf(path).mountPoint;
-    if (QDir::isAbsolutePath(path) && !mountPoint.isEmpty() && platform::volumeReady(mountPoint))
+    const QString mountPoint = absolute ? platform::volumeOf(path).mountPoint : QString();
+    if (platform::volumeReady(mountPoint))
         return true;
-    if (report && QDir::isAbsolutePath(path)) {
+    if (report) {
         QApplication::beep();
         showBox(QMessageBox::Warning, VxSharedText(VxKey::DriveNotReady));
     }
@@ -138,12 +140,15 @@ bool BrowseFolderDialog(QWidget* owner, QString& path, TBrowseRoot root, bool in
 
 void ShowShellProperties(const QString& path)
 {
-    const QByteArray bytes = platform::encodePath(StripTrailingBackslash(path));
-    if (!QFileInfo::exists(path)) {
-        showBox(QMessageBox::NoIcon, QStringLiteral("The specified file was not found."));
+    const QString entry = StripTrailingBackslash(path);
+    const QFileInfo info(entry);
+    if (!info.exists() && !info.isSymLink()) {
+        showBox(QMessageBox::NoIcon, info.absoluteDir().exists()
+                                         ? QStringLiteral("The specified file was not found.")
+                                         : QStringLiteral("The specified path was not found."));
         return;
     }
-    auto* dialog = new platform::PropertiesDialog(bytes);
+    auto* dialog = new platform::PropertiesDialog(platform::encodePath(entry));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
 }
