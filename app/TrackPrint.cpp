@@ -7,7 +7,9 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 namespace trackprint {
 
@@ -52,28 +54,39 @@ PrintResult PrintTrackList(QPrinter& printer, const QStringList& lines, const QS
     if (!painter.begin(&printer))
         return failure(QStringLiteral("The printer could not start the job %1.").arg(jobTitle));
 
-    // Laid out at the printer's own resolution, one page per printable area, no margins.
+    // Laid out at the printer's own resolution over the printable width, no margins; a long
+    // title wraps.
     QTextDocument document;
     document.documentLayout()->setPaintDevice(&printer);
     document.setDefaultFont(QFont(QStringLiteral("Arial"), FontPointSize));
     document.setDocumentMargin(0);
     const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();
-    document.setPageSize(page);
+    document.setTextWidth(page.width());
     document.setPlainText(lines.join(u'\n'));
+    // The layout runs in steps while idle; the pages need all of it now.
+    document.documentLayout()->documentSize();
 
-    const int pageCount = document.pageCount();
-    for (int index = 0; index < pageCount; ++index) {
-        if (index > 0 && !printer.newPage()) {
-            painter.end();
-            return failure(QStringLiteral("The printer could not start page %1 of the job %2.")
-                               .arg(index + 1)
-                               .arg(jobTitle));
+    // Each page takes the whole text lines that fit, so no line is cut in two at a page end.
+    qreal pageTop = 0;
+    int pageNumber = 1;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            const qreal top = layout->position().y() + line.y();
+            if (top + line.height() - pageTop > page.height() && top > pageTop) {
+                ++pageNumber;
+                if (!printer.newPage()) {
+                    painter.end();
+                    return failure(
+                        QStringLiteral("The printer could not start page %1 of the job %2.")
+                            .arg(pageNumber)
+                            .arg(jobTitle));
+                }
+                pageTop = top;
+            }
+            line.draw(&painter, layout->position() - QPointF(0, pageTop));
         }
-        const QRectF area(QPointF(0, index * page.height()), page);
-        painter.save();
-        painter.translate(0, -area.top());
-        document.drawContents(&painter, area);
-        painter.restore();
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return failure(QStringLiteral("The printer could not finish the job %1.").arg(jobTitle));

@@ -46,6 +46,30 @@ QString pdfInfo(const QString& pdf, const QString& field)
     return line.match(runTool(u"pdfinfo"_qs, {pdf})).captured(1).trimmed();
 }
 
+// Where each printed word stands on its page, in points from the page's left edge.
+struct PdfWord
+{
+    QString text;
+    double left = 0;
+    double right = 0;
+};
+
+// pdftotext's own layout drops the indentation that all lines share and rounds positions to
+// character columns, so the blanks before a line are measured from the word boxes.
+QList<PdfWord> pdfWords(const QString& pdf)
+{
+    static const QRegularExpression word(
+        u"<word xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\"[^>]*>([^<]*)</word>"_qs);
+    QList<PdfWord> words;
+    const QString boxes = runTool(u"pdftotext"_qs, {u"-bbox"_qs, pdf, u"-"_qs});
+    for (auto it = word.globalMatch(boxes); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        words.append(
+            {match.captured(3), match.captured(1).toDouble(), match.captured(2).toDouble()});
+    }
+    return words;
+}
+
 void setUpPdf(QPrinter& printer, const QString& fileName)
 {
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -67,6 +91,7 @@ private slots:
     void jobTitle();
     void printsTheLinesToPdf();
     void longListContinuesOnNewPages();
+    void longTitleWrapsInsideThePage();
     void unwritableOutputIsReported();
     void defaultPrinterOrItsAbsence();
 };
@@ -132,9 +157,16 @@ void TestPrint::printsTheLinesToPdf()
     QCOMPARE(text.at(0).simplified(), u"00001 Intro"_qs);
     QCOMPARE(text.at(1).simplified(), u"Café Ωmega"_qs);
     QCOMPARE(text.at(2).simplified(), u"00010 Outro"_qs);
-    // The leading blanks are printed: the unnumbered title starts further right than the
-    // numbers of the other rows.
-    QVERIFY(text.at(1).indexOf(u'C') > text.at(0).indexOf(u'0'));
+    // The leading blanks are printed: the unnumbered title, after six blanks, starts one
+    // blank further right than the numbers, after five.
+    const QList<PdfWord> words = pdfWords(pdf);
+    QCOMPARE(words.size(), 6);
+    QCOMPARE(words.at(2).text, u"Café"_qs);
+    const double blank = words.at(1).left - words.at(0).right;
+    QVERIFY2(blank > 1, qPrintable(QString::number(blank)));
+    QCOMPARE(words.at(4).left, words.at(0).left);
+    QVERIFY(qAbs(words.at(2).left - words.at(0).left - blank) < 0.5);
+    QVERIFY(words.at(0).left > 4 * blank);
     QCOMPARE(pdfInfo(pdf, u"Pages"_qs), u"1"_qs);
     QCOMPARE(pdfInfo(pdf, u"Title"_qs), u"Orven / File Vivider14:05:09"_qs);
 }
@@ -170,6 +202,29 @@ void TestPrint::longListContinuesOnNewPages()
     for (const TrackLine& row : rows)
         expected.append(row.caption + u' ' + row.title);
     QCOMPARE(printed, expected);
+}
+
+void TestPrint::longTitleWrapsInsideThePage()
+{
+    if (QStandardPaths::findExecutable(u"pdftotext"_qs).isEmpty())
+        QSKIP("pdftotext is not installed.");
+    TestDir dir;
+    const QString pdf = dir.filePath(u"wide.pdf"_qs);
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPdf(printer, pdf);
+    QStringList title;
+    for (int i = 1; i <= 60; ++i)
+        title.append(u"word%1"_qs.arg(i));
+    const trackprint::PrintResult result =
+        PrintTrackList(printer, PrintLines({{u"00001"_qs, title.join(u' ')}}), u"job"_qs);
+    QVERIFY2(result.ok, qPrintable(result.errorMessage));
+
+    const QList<PdfWord> words = pdfWords(pdf);
+    QCOMPARE(words.size(), 61);
+    const double pageWidth = printer.pageRect(QPrinter::Point).width();
+    for (const PdfWord& word : words)
+        QVERIFY2(word.right < pageWidth + 20, qPrintable(word.text));
+    QCOMPARE(words.last().text, u"word60"_qs);
 }
 
 void TestPrint::unwritableOutputIsReported()
