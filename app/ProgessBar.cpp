@@ -47,9 +47,17 @@ void TOKBottomDlg1::FormActivate()
     {
         WaitCursor wait;
         try {
+            int shownPercent = 0;
             for (int row = 0; row < run.count; ++row) {
                 run.step(row);
                 m_progressBar->setValue(row + 1);
+                // The run holds the event loop, so the bar is painted here, once per percent
+                // so that a long run does not spend its time painting.
+                const int percent = int(qint64(row + 1) * 100 / run.count);
+                if (percent != shownPercent) {
+                    shownPercent = percent;
+                    m_progressBar->repaint();
+                }
             }
         } catch (...) {
             // A failed step is reported by the application's error box; the dialog must still
