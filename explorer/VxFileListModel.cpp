@@ -53,16 +53,20 @@ void VxFileListModel::clear()
     endResetModel();
 }
 
-void VxFileListModel::appendRows(const QVector<ListingRow>& rows)
+void VxFileListModel::appendRows(QVector<ListingRow>&& rows)
 {
     if (rows.isEmpty())
         return;
     const int first = int(m_rows.size());
     beginInsertRows(QModelIndex(), first, first + int(rows.size()) - 1);
-    m_rows.append(rows);
-    m_pending.reserve(size_t(m_rows.size()));
+    m_pending.reserve(m_pending.size() + size_t(rows.size()));
     for (const ListingRow& row : rows)
         m_pending.push_back(pendingFor(row));
+    // The first pass of a re-read hands its rows over whole instead of copying them.
+    if (m_rows.isEmpty())
+        m_rows = std::move(rows);
+    else
+        m_rows.append(std::move(rows));
     endInsertRows();
 }
 

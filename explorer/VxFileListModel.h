@@ -39,7 +39,7 @@ public:
     void setCaptions(const QStringList& captions);
 
     void clear();
-    void appendRows(const QVector<ListingRow>& rows);
+    void appendRows(QVector<ListingRow>&& rows);
     // Reorders the rows; selections and the current row follow their rows.
     void sortRows(const VxFileListSort& sort);
 

@@ -12,6 +12,35 @@ QString subItem(const ListingRow& row, int index)
     return index < row.subItems.size() ? row.subItems.at(index) : QString();
 }
 
+// Only these languages upper-case some letters differently from the Unicode default
+// (the dotted and dotless i); elsewhere the plain mapping gives the locale's result without the
+// cost of a locale-aware conversion per row.
+bool hasOwnCaseMapping(const QLocale& locale)
+{
+    const QLocale::Language language = locale.language();
+    return language == QLocale::Turkish || language == QLocale::Azerbaijani ||
+           language == QLocale::Lithuanian;
+}
+
+void packHead(const QString& text, quint64 (&head)[2])
+{
+    const qsizetype count = std::min<qsizetype>(text.size(), 8);
+    for (qsizetype i = 0; i < count; ++i)
+        head[i / 4] |= quint64(text.at(i).unicode()) << (16 * (3 - i % 4));
+}
+
+// Code-unit order, the packed heads first. Units missing from a short text pack as 0, below
+// every character a name can hold, so equal heads mean the texts agree that far.
+int compareByCodeUnits(const QString& a, const quint64 (&headA)[2], const QString& b,
+                       const quint64 (&headB)[2])
+{
+    for (int i = 0; i < 2; ++i) {
+        if (headA[i] != headB[i])
+            return headA[i] < headB[i] ? -1 : 1;
+    }
+    return QString::compare(a, b, Qt::CaseSensitive);
+}
+
 int sign(qint64 value)
 {
     return value < 0 ? -1 : (value > 0 ? 1 : 0);
@@ -38,7 +67,8 @@ int compareAsciiCaseless(const QString& a, const QString& b)
 } // namespace
 
 VxFileListSort::VxFileListSort(int column, bool descending, const QString& parentCaption)
-    : m_column(column), m_descending(descending), m_parentCaption(parentCaption)
+    : m_column(column), m_descending(descending), m_parentCaption(parentCaption),
+      m_localeCase(hasOwnCaseMapping(m_locale))
 {
 }
 
@@ -65,7 +95,8 @@ VxFileListSort::Key VxFileListSort::keyOf(const ListingRow& row) const
     key.isParent = row.caption == m_parentCaption;
     switch (m_column) {
     case vxcolumn::Name:
-        key.text = m_locale.toUpper(row.caption);
+        key.text = m_localeCase ? m_locale.toUpper(row.caption) : row.caption.toUpper();
+        packHead(key.text, key.head);
         break;
     case vxcolumn::Size:
         key.number = sizeKey(subItem(row, 0));
@@ -93,7 +124,7 @@ int VxFileListSort::compareKeys(const Key& a, const Key& b) const
     } else {
         switch (m_column) {
         case vxcolumn::Name:
-            result = sign(QString::compare(a.text, b.text, Qt::CaseSensitive));
+            result = sign(compareByCodeUnits(a.text, a.head, b.text, b.head));
             break;
         case vxcolumn::Size:
         case vxcolumn::Modified:

@@ -49,6 +49,10 @@ private:
         bool isParent = false;
         qint64 number = 0;
         QString text;
+        // The first eight code units of `text`, packed so that comparing the two numbers
+        // compares those units: most pairs differ there, and the strings themselves, spread over
+        // the heap, are then never touched.
+        quint64 head[2] = {0, 0};
     };
 
     Key keyOf(const ListingRow& row) const;
@@ -58,4 +62,5 @@ private:
     bool m_descending;
     QString m_parentCaption;
     QLocale m_locale;
+    bool m_localeCase;
 };

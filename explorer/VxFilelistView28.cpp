@@ -221,7 +221,7 @@ bool TVxFilelistView28::AddFiles(const QString& pattern, quint32 mask)
     QVector<ListingRow> listed;
     const bool added =
         vxfilelist::addFiles(listed, EnsureTrailingBackslash(m_directory), pattern, mask, options);
-    m_model->appendRows(listed);
+    m_model->appendRows(std::move(listed));
     return added;
 }
 
@@ -230,7 +230,7 @@ void TVxFilelistView28::AddDrives()
     m_sortingEnabled = false;
     QVector<ListingRow> listed;
     vxfilelist::addDrives(listed, ListLanguage, QLocale());
-    m_model->appendRows(listed);
+    m_model->appendRows(std::move(listed));
 }
 
 QStringList TVxFilelistView28::columnCaptions(VxFileListModel::Layout layout) const
