@@ -77,6 +77,17 @@ void TestFileListSort::order_data()
     QTest::newRow("name/lower-accent-upper-cased")
         << 0 << false << QStringList{u"\u00e9t\u00e9.mp3"_s, u"zz.mp3"_s, u"\u00c9a.mp3"_s}
         << QStringList{u"zz.mp3"_s, u"\u00c9a.mp3"_s, u"\u00e9t\u00e9.mp3"_s};
+    QTest::newRow("name/shared-long-prefix-by-code-unit")
+        << 0 << false
+        << QStringList{u"Track title 9.mp3"_s, u"track title 10.mp3"_s, u"Track title 1.mp3"_s}
+        << QStringList{u"Track title 1.mp3"_s, u"track title 10.mp3"_s, u"Track title 9.mp3"_s};
+    QTest::newRow("name/prefix-of-another-goes-first")
+        << 0 << false << QStringList{u"abcdefghij"_s, u"abc"_s, u"abcdefgh"_s, u"ab"_s}
+        << QStringList{u"ab"_s, u"abc"_s, u"abcdefgh"_s, u"abcdefghij"_s};
+    // y with diaeresis (U+00FF) upper-cases to U+0178, past A with macron (U+0100).
+    QTest::newRow("name/upper-case-beyond-latin-1")
+        << 0 << false << QStringList{u"\u4e2d.mp3"_s, u"\u00ff.mp3"_s, u"\u0100.mp3"_s}
+        << QStringList{u"\u0100.mp3"_s, u"\u00ff.mp3"_s, u"\u4e2d.mp3"_s};
     QTest::newRow("size/first-click-largest-first-files-before-folders")
         << 1 << true << mixed
         << QStringList{kParent, u"A.mp3"_s, u"b.mp3"_s, u"C.mp3"_s, u"Sub"_s, u"alpha"_s};
