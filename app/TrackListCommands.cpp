@@ -4,6 +4,8 @@
 #include "app/Text.h"
 #include "app/TrackListModel.h"
 #include "app/TrackRules.h"
+#include "platform/FsProbe.h"
+#include "platform/SyncedFolder.h"
 
 #include <QItemSelectionModel>
 #include <QTreeView>
@@ -15,6 +17,7 @@ constexpr int ListingSizeColumn = 1;
 constexpr int ListingModifiedColumn = 3;
 
 const QString SortMarker = QStringLiteral(" *");
+const QString TrackExtension = QStringLiteral(".mp3");
 
 } // namespace
 
@@ -33,6 +36,23 @@ void TrackListCommands::RebuildTrackList(const QVector<ListingRow>& listing)
 {
     m_model->setRows(trackrules::trackRowsFromListing(listing));
     m_sortColumn = 0;
+    m_failingRows = 0;
+    readFolderNames();
+}
+
+void TrackListCommands::readFolderNames()
+{
+    m_check.reset();
+    m_folderUnreadable = false;
+    if (m_folder.isEmpty() || m_model->rows().isEmpty())
+        return;
+    const platform::SyncedFolder folder(m_folder);
+    std::vector<QByteArray> names;
+    if (!folder.isOpen() || folder.readNames(&names) != 0) {
+        m_folderUnreadable = true;
+        return;
+    }
+    m_check.emplace(names, platform::probeFileSystem(folder, names));
 }
 
 void TrackListCommands::UpdatePreview()
@@ -48,7 +68,39 @@ void TrackListCommands::UpdatePreview()
         const qint64 number = trackrules::previewNumber(start, increment, i + 1);
         previews.append(trackrules::previewName(number, rows.at(i).subItems.at(TrackRow::Title)));
     }
-    m_model->setPreviews(previews);
+    m_model->setPreviews(previews, previewProblems(previews));
+}
+
+QStringList TrackListCommands::previewProblems(const QStringList& previews)
+{
+    const QVector<TrackRow>& rows = m_model->rows();
+    QStringList problems(rows.size(), QString());
+    m_failingRows = 0;
+    if (m_folderUnreadable) {
+        problems.fill(renaming::statusText(renaming::RenameStatus::FolderUnavailable));
+        m_failingRows = int(rows.size());
+        return problems;
+    }
+    if (!m_check)
+        return problems;
+
+    std::vector<renaming::RenameRequest> requests;
+    requests.reserve(size_t(rows.size()));
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const TrackRow& row = rows.at(i);
+        requests.push_back(
+            {row.nameBytes, (previews.at(i) + TrackExtension).toUtf8(), row.size, row.mtimeNsec});
+    }
+    const renaming::RenameCheck::Result result = m_check->check(requests);
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const renaming::RenameStatus status = result.status.at(size_t(i));
+        if (status == renaming::RenameStatus::Pending ||
+            status == renaming::RenameStatus::Unchanged)
+            continue;
+        problems[i] = renaming::statusText(status);
+        ++m_failingRows;
+    }
+    return problems;
 }
 
 void TrackListCommands::moveUp()
@@ -161,8 +213,7 @@ void TrackListCommands::selectRow(int row)
     // The moved row is selected where it lands; the list stays scrolled where it was.
     const bool autoScroll = m_view->hasAutoScroll();
     m_view->setAutoScroll(false);
-    m_view->selectionModel()->setCurrentIndex(m_model->index(row, 0),
-                                              QItemSelectionModel::ClearAndSelect |
-                                                  QItemSelectionModel::Rows);
+    m_view->selectionModel()->setCurrentIndex(
+        m_model->index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     m_view->setAutoScroll(autoScroll);
 }

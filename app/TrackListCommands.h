@@ -1,12 +1,15 @@
 #pragma once
 
+#include "app/RenameCheck.h"
 #include "app/TrackRow.h"
 #include "explorer/ListingRow.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QVector>
 
 #include <functional>
+#include <optional>
 
 class QTreeView;
 class SpinEdit;
@@ -23,15 +26,25 @@ struct ListingSource
 // The main window's track-list commands: rebuilding the rows from the folder listing,
 // computing the previews from the two spin boxes, moving the selected row and sorting by a
 // header. The window owns the controls; this class works on them.
+//
+// Each recompute of the previews also checks the planned renames against the folder's names,
+// read once per rebuild, so a row whose rename would fail shows why before any run.
 class TrackListCommands : public QObject
 {
     Q_OBJECT
 
 public:
-    TrackListCommands(TrackListModel* model, QTreeView* view, SpinEdit* start,
-                      SpinEdit* increment, QObject* parent = nullptr);
+    TrackListCommands(TrackListModel* model, QTreeView* view, SpinEdit* start, SpinEdit* increment,
+                      QObject* parent = nullptr);
 
     void setListingSource(const ListingSource& source) { m_source = source; }
+    // The folder the listing shows, as the file system's bytes; empty for none (the drives).
+    // Its names are read by the next rebuild.
+    void setFolder(const QByteArray& folderPath) { m_folder = folderPath; }
+    QByteArray folder() const { return m_folder; }
+
+    // The rows whose rename to their preview name would fail, as of the last recompute.
+    int failingRowCount() const { return m_failingRows; }
 
     // The column the comparison uses: 0 = Number caption, 1 = title.
     int sortColumn() const { return m_sortColumn; }
@@ -62,6 +75,9 @@ public:
 private:
     void moveSelected(bool towardsTop, bool toEnd);
     void selectRow(int row);
+    void readFolderNames();
+    // The reason each row's rename to `previews` would fail, empty where it would not.
+    QStringList previewProblems(const QStringList& previews);
 
     TrackListModel* m_model;
     QTreeView* m_view;
@@ -69,4 +85,9 @@ private:
     SpinEdit* m_increment;
     ListingSource m_source;
     int m_sortColumn = 0;
+    QByteArray m_folder;
+    // Empty when there is no folder to check against.
+    std::optional<renaming::RenameCheck> m_check;
+    bool m_folderUnreadable = false;
+    int m_failingRows = 0;
 };

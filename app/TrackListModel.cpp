@@ -1,5 +1,8 @@
 #include "app/TrackListModel.h"
 
+#include <QApplication>
+#include <QStyle>
+
 #include <algorithm>
 #include <numeric>
 #include <vector>
@@ -16,6 +19,12 @@ int TrackListModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : m_columnCount;
 }
 
+bool TrackListModel::isRowIndex(const QModelIndex& index) const
+{
+    return index.isValid() && index.model() == this && index.row() < m_rows.size() &&
+           index.column() < m_columnCount;
+}
+
 void TrackListModel::addColumns()
 {
     if (m_columnCount == ColumnCount)
@@ -27,10 +36,17 @@ void TrackListModel::addColumns()
 
 QVariant TrackListModel::data(const QModelIndex& index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (!isRowIndex(index))
         return QVariant();
+    const TrackRow& row = m_rows.at(index.row());
     if (role == Qt::DisplayRole)
-        return columnText(m_rows.at(index.row()), index.column());
+        return columnText(row, index.column());
+    if (index.column() != PreviewColumn || row.previewProblem.isEmpty())
+        return QVariant();
+    if (role == Qt::DecorationRole)
+        return warningIcon();
+    if (role == Qt::ToolTipRole)
+        return row.previewProblem;
     return QVariant();
 }
 
@@ -44,7 +60,7 @@ QVariant TrackListModel::headerData(int section, Qt::Orientation orientation, in
 
 Qt::ItemFlags TrackListModel::flags(const QModelIndex& index) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (!isRowIndex(index))
         return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }
@@ -86,17 +102,26 @@ void TrackListModel::removeTrackRow(int index)
     endRemoveRows();
 }
 
-void TrackListModel::setPreviews(const QStringList& previews)
+void TrackListModel::setPreviews(const QStringList& previews, const QStringList& problems)
 {
-    Q_ASSERT(previews.size() == m_rows.size());
+    Q_ASSERT(previews.size() == m_rows.size() && problems.size() == m_rows.size());
     if (m_rows.isEmpty())
         return;
-    for (qsizetype i = 0; i < m_rows.size(); ++i)
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
         m_rows[i].subItems[TrackRow::Preview] = previews.at(i);
-    const int previewColumn = TrackRow::Preview + 1;
-    if (previewColumn < m_columnCount)
-        emit dataChanged(index(0, previewColumn), index(int(m_rows.size()) - 1, previewColumn),
-                     {Qt::DisplayRole});
+        m_rows[i].previewProblem = problems.at(i);
+    }
+    if (PreviewColumn < m_columnCount)
+        emit dataChanged(index(0, PreviewColumn), index(int(m_rows.size()) - 1, PreviewColumn),
+                         {Qt::DisplayRole, Qt::DecorationRole, Qt::ToolTipRole});
+}
+
+QIcon TrackListModel::warningIcon() const
+{
+    // Asked for on painting, so only a model shown in a window needs the style.
+    if (m_warningIcon.isNull() && qobject_cast<QApplication*>(QCoreApplication::instance()))
+        m_warningIcon = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    return m_warningIcon;
 }
 
 void TrackListModel::sortRows(const Compare& compare)

@@ -3,6 +3,7 @@
 #include "app/TrackRow.h"
 
 #include <QAbstractTableModel>
+#include <QIcon>
 #include <QStringList>
 #include <QVector>
 
@@ -17,6 +18,7 @@ class TrackListModel : public QAbstractTableModel
 public:
     static constexpr int ColumnCount = 5;
     static constexpr int ColumnWidths[ColumnCount] = {70, 350, 70, 120, 350};
+    static constexpr int PreviewColumn = TrackRow::Preview + 1;
 
     explicit TrackListModel(QObject* parent = nullptr);
 
@@ -42,15 +44,21 @@ public:
     void setRows(const QVector<TrackRow>& rows);
     void insertTrackRow(int position, const TrackRow& row);
     void removeTrackRow(int index);
-    // Replaces the Preview of every row, one text per row from the top.
-    void setPreviews(const QStringList& previews);
+    // Replaces the Preview of every row and the reason its rename would fail (empty when it
+    // would not), one text each per row from the top. A row with a reason shows a warning
+    // icon in its Preview cell and the reason as the cell's tooltip.
+    void setPreviews(const QStringList& previews, const QStringList& problems);
 
     // Stable sort; `compare` returns negative when its first row goes first.
     using Compare = std::function<int(const TrackRow&, const TrackRow&)>;
     void sortRows(const Compare& compare);
 
 private:
+    bool isRowIndex(const QModelIndex& index) const;
+    QIcon warningIcon() const;
+
     QVector<TrackRow> m_rows;
     int m_columnCount = 0;
     QStringList m_captions = QStringList(ColumnCount, QString());
+    mutable QIcon m_warningIcon;
 };

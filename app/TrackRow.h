@@ -9,7 +9,14 @@
 // its texts.
 struct TrackRow
 {
-    enum SubItem { Title = 0, SizeText = 1, DateText = 2, Preview = 3, SubItemCount = 4 };
+    enum SubItem
+    {
+        Title = 0,
+        SizeText = 1,
+        DateText = 2,
+        Preview = 3,
+        SubItemCount = 4
+    };
 
     QString caption; // current number text, or empty
     QStringList subItems = QStringList(SubItemCount, QString());
@@ -17,4 +24,7 @@ struct TrackRow
     QByteArray nameBytes; // the listed file's name on disk
     qint64 size = 0;
     qint64 mtimeNsec = 0;
+
+    // Why renaming the file to its preview name would fail; empty when it would not.
+    QString previewProblem;
 };
