@@ -40,16 +40,17 @@ QString registrationFailure(platform::ChangeNotifier::Status status)
     return QString();
 }
 
-bool isEnterKey(int key)
-{
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 } // namespace
 
 TVxDirTreeCombo28::TVxDirTreeCombo28(QWidget* parent)
+    : TVxDirTreeCombo28(parent, platform::ChangeNotifier::defaultMountTable())
+{
+}
+
+TVxDirTreeCombo28::TVxDirTreeCombo28(QWidget* parent, const QString& mountTable)
     : QLineEdit(parent), m_btn(new TVxSpeedButton(this)), m_tree(new TVxDirTreeView(this)),
-      m_wheel(new TNewWindowProc(this, this)), m_notifier(new platform::ChangeNotifier(this))
+      m_wheel(new TNewWindowProc(this, this)),
+      m_notifier(new platform::ChangeNotifier(this, mountTable))
 {
     const QString failure = registrationFailure(m_notifier->status());
     if (!failure.isEmpty())

@@ -34,6 +34,8 @@ class TVxDirTreeCombo28 : public QLineEdit
 public:
     // Throws std::runtime_error when the change notifications cannot be set up.
     explicit TVxDirTreeCombo28(QWidget* parent = nullptr);
+    // The same with the mount table that mounted and unmounted volumes are read from.
+    TVxDirTreeCombo28(QWidget* parent, const QString& mountTable);
 
     TVxSpeedButton* Btn() const { return m_btn; }
     TVxDirTreeView* Tree() const { return m_tree; }

@@ -32,7 +32,8 @@ public:
 class UpdateBracket
 {
 public:
-    explicit UpdateBracket(QWidget* widget) : m_widget(widget), m_wasEnabled(widget->updatesEnabled())
+    explicit UpdateBracket(QWidget* widget)
+        : m_widget(widget), m_wasEnabled(widget->updatesEnabled())
     {
         m_widget->setUpdatesEnabled(false);
     }
@@ -77,6 +78,9 @@ TVxDirTreeView::TVxDirTreeView(QWidget* combo) : QTreeWidget(combo)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setExpandsOnDoubleClick(false);
     viewport()->setMouseTracking(true);
+    // Moves without a button reach the frame only with tracking on, and while the frame holds
+    // the grab they are how the pointer coming back inside is noticed.
+    setMouseTracking(true);
     // The window is never active, yet its selection shows in the focused colours.
     QPalette colours = palette();
     for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
@@ -134,8 +138,8 @@ void TVxDirTreeView::BuildRoot()
     UpdateBracket bracket(this);
     clear();
     const int computerIcon = platform::ImageList::instance().computerIconIndex();
-    QTreeWidgetItem* computer = addNode(nullptr, platform::computerName(), DrivesPath,
-                                        QByteArray(), ComputerNode, computerIcon, computerIcon);
+    QTreeWidgetItem* computer = addNode(nullptr, platform::computerName(), DrivesPath, QByteArray(),
+                                        ComputerNode, computerIcon, computerIcon);
     computer->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     for (const platform::Volume& volume : platform::listVolumes()) {
         QTreeWidgetItem* drive =
@@ -166,9 +170,9 @@ void TVxDirTreeView::AddSubFolders(const QByteArray& path, QTreeWidgetItem* pare
         names.append(entry.name);
         const QByteArray childBytes = joinBytes(path, entry.name);
         const QString childPath = JoinDirAndName(parentPath, platform::displayName(entry.name));
-        QTreeWidgetItem* child = addNode(parent, platform::displayName(entry.name), childPath,
-                                         childBytes, FolderNode, ShellSmallIconIndex(childPath),
-                                         ShellOpenIconIndex(childPath));
+        QTreeWidgetItem* child =
+            addNode(parent, platform::displayName(entry.name), childPath, childBytes, FolderNode,
+                    ShellSmallIconIndex(childPath), ShellOpenIconIndex(childPath));
         child->setChildIndicatorPolicy(HasSubFolders(childBytes)
                                            ? QTreeWidgetItem::ShowIndicator
                                            : QTreeWidgetItem::DontShowIndicatorWhenChildless);

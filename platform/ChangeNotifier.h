@@ -33,8 +33,10 @@ public:
 
     static constexpr int DefaultPollInterval = 2000;
 
+    static QString defaultMountTable() { return QStringLiteral("/proc/self/mountinfo"); }
+
     explicit ChangeNotifier(QObject* parent = nullptr,
-                            const QString& mountTable = QStringLiteral("/proc/self/mountinfo"),
+                            const QString& mountTable = defaultMountTable(),
                             int pollIntervalMs = DefaultPollInterval);
 
     Status status() const { return m_status; }
