@@ -1,0 +1,389 @@
+#include "app/PendingRuns.h"
+#include "app/RecoveryOffer.h"
+#include "app/RenameEngine.h"
+#include "app/RenameJournal.h"
+#include "app/RenameRecovery.h"
+#include "platform/SyncedFolder.h"
+#include "tests/support/TestDir.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMap>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <functional>
+
+using renaming::RenameEngine;
+using renaming::RenameJournal;
+using renaming::RenameRecovery;
+using renaming::RenameRequest;
+
+Q_DECLARE_METATYPE(renaming::RenameJournal::Load)
+
+namespace {
+
+const QByteArray kChildArgument = QByteArrayLiteral("--rename-child");
+const QString kJournal = QString::fromLatin1(RenameJournal::fileName());
+
+QMap<QByteArray, QByteArray> snapshot(const QByteArray& path)
+{
+    QMap<QByteArray, QByteArray> files;
+    const platform::SyncedFolder folder(path);
+    std::vector<QByteArray> names;
+    folder.readNames(&names);
+    for (const QByteArray& name : names) {
+        QFile file(QFile::decodeName(path + '/' + name));
+        file.open(QIODevice::ReadOnly);
+        files.insert(name, file.readAll());
+    }
+    return files;
+}
+
+std::vector<RenameRequest> requestsOf(const QByteArray& path, const QByteArrayList& pairs)
+{
+    const platform::SyncedFolder folder(path);
+    std::vector<RenameRequest> requests;
+    for (const QByteArray& pair : pairs) {
+        const int split = pair.indexOf('>');
+        platform::FileStat st;
+        folder.stat(pair.left(split), &st);
+        requests.push_back({pair.left(split), pair.mid(split + 1), st.size, st.mtimeNsec});
+    }
+    return requests;
+}
+
+QByteArray number(int n)
+{
+    return QByteArray::number(n).rightJustified(5, '0');
+}
+
+// The kill test's run: 4,000 files of the same title listed in reverse (2,000 swaps through
+// temporary names) and a chain of 1,000 files each moving up one number; `back` undoes it.
+QByteArrayList bigRun(bool back = false)
+{
+    QByteArrayList pairs;
+    const auto add = [&pairs, back](const QByteArray& from, const QByteArray& to) {
+        pairs << (back ? to + '>' + from : from + '>' + to);
+    };
+    for (int i = 1; i <= 4000; ++i)
+        add(number(i) + " Swap.mp3", number(4001 - i) + " Swap.mp3");
+    for (int i = 1; i <= 1000; ++i)
+        add(number(i) + " Chain.mp3", number(i + 1) + " Chain.mp3");
+    return pairs;
+}
+
+// Three files going round, two swapped, one moving on, one kept: 7 rows, every kind of group.
+const QByteArrayList kSmallRun{"a.mp3>b.mp3", "b.mp3>c.mp3", "c.mp3>a.mp3", "d.mp3>e.mp3",
+                               "e.mp3>d.mp3", "f.mp3>g.mp3", "k.mp3>k.mp3"};
+
+bool createFiles(TestDir& dir, const QByteArrayList& pairs)
+{
+    for (const QByteArray& pair : pairs) {
+        const QByteArray name = pair.left(pair.indexOf('>'));
+        if (!dir.createRawFile(name, "content of " + name))
+            return false;
+    }
+    return true;
+}
+
+// Where the files must be: under their new names (or, with `atNew` false, their old ones),
+// each with the content it started with, and nothing else in the folder.
+QMap<QByteArray, QByteArray> placed(const QByteArrayList& pairs, bool atNew)
+{
+    QMap<QByteArray, QByteArray> files;
+    for (const QByteArray& pair : pairs) {
+        const int split = pair.indexOf('>');
+        const QByteArray old = pair.left(split);
+        files.insert(atNew ? pair.mid(split + 1) : old, "content of " + old);
+    }
+    return files;
+}
+
+// Answers the next modal box, the recovery offer or another one, by clicking the named button
+// (or the default one).
+void answerNextBox(bool offer, const QString& buttonName)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, offer, buttonName] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || (box->objectName() == QLatin1String("RecoveryOfferBox")) != offer)
+            return;
+        timer->deleteLater();
+        timer->stop();
+        auto* button = buttonName.isEmpty() ? qobject_cast<QPushButton*>(box->defaultButton())
+                                            : box->findChild<QPushButton*>(buttonName);
+        if (button)
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            box->reject();
+    });
+    timer->start();
+}
+
+int runChild(const QByteArray& path, bool back)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    RenameEngine engine;
+    if (!engine.prepare(path, requestsOf(path, bigRun(back))))
+        return 2;
+    engine.run();
+    return 0;
+}
+
+} // namespace
+
+class TestRenameRecovery : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void recoverAfterStop_data();
+    void recoverAfterStop();
+    void unusableJournal_data();
+    void unusableJournal();
+    void neverOverwritesOnRecovery();
+    void offerRollsBack();
+    void killedAtManyPoints();
+};
+
+void TestRenameRecovery::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    for (const QByteArray& folder : renaming::pendingRunFolders())
+        renaming::forgetPendingRun(folder);
+}
+
+void TestRenameRecovery::recoverAfterStop_data()
+{
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<bool>("finish");
+    // Steps are rows, the chain's first: 1 the journal and the chain, 2 and 3 inside the
+    // cycle of three, 4 the cycle done, 5 inside the swap, 6 the swap done.
+    for (int steps = 1; steps <= 6; ++steps) {
+        QTest::addRow("finish-after-%d-steps", steps) << steps << true;
+        QTest::addRow("roll-back-after-%d-steps", steps) << steps << false;
+    }
+}
+
+void TestRenameRecovery::recoverAfterStop()
+{
+    QFETCH(int, steps);
+    QFETCH(bool, finish);
+
+    TestDir dir;
+    QVERIFY(createFiles(dir, kSmallRun));
+    {
+        RenameEngine engine;
+        QVERIFY(engine.prepare(dir.pathBytes(), requestsOf(dir.pathBytes(), kSmallRun)));
+        QCOMPARE(engine.stepCount(), 7);
+        // Stopped as a crash would stop it: the journal stays behind.
+        for (int i = 0; i < steps; ++i)
+            QVERIFY(engine.runStep());
+    }
+    QVERIFY(dir.exists(kJournal));
+    const std::vector<QByteArray> pending = RenameRecovery::pendingFolders();
+    QVERIFY(std::find(pending.begin(), pending.end(),
+                      renaming::absoluteFolderPath(dir.pathBytes())) != pending.end());
+
+    RenameRecovery recovery(dir.pathBytes());
+    QCOMPARE(recovery.load(), RenameJournal::Load::Ok);
+    QCOMPARE(recovery.countAtNew() + recovery.countAtOld() + recovery.countElsewhere(), 6);
+    recovery.carryOut(finish ? RenameRecovery::Action::Finish : RenameRecovery::Action::RollBack);
+    QVERIFY(recovery.journalRemoved());
+    QCOMPARE(snapshot(dir.pathBytes()), placed(kSmallRun, finish));
+    QVERIFY(RenameRecovery::pendingFolders().empty());
+}
+
+void TestRenameRecovery::unusableJournal_data()
+{
+    QTest::addColumn<int>("cut");          // keep this many bytes (-1: all)
+    QTest::addColumn<int>("flipAtEnd");    // flip the byte this far from the end (0: none)
+    QTest::addColumn<QByteArray>("extra"); // appended
+    QTest::addColumn<RenameJournal::Load>("load");
+
+    using L = RenameJournal::Load;
+    QTest::newRow("empty") << 0 << 0 << QByteArray() << L::Incomplete;
+    QTest::newRow("cut-inside-plan") << 40 << 0 << QByteArray() << L::Incomplete;
+    QTest::newRow("foreign-content") << 0 << 0 << QByteArray("hello, world\n") << L::Damaged;
+    QTest::newRow("plan-byte-flipped") << -1 << 30 << QByteArray() << L::Damaged;
+    QTest::newRow("torn-last-record-ignored") << -1 << 0 << QByteArray(12, '\0') << L::Ok;
+    QTest::newRow("garbage-record-not-last")
+        << -1 << 0 << QByteArray(12, '\x55') + QByteArray(12, '\x55') << L::Damaged;
+}
+
+void TestRenameRecovery::unusableJournal()
+{
+    QFETCH(int, cut);
+    QFETCH(int, flipAtEnd);
+    QFETCH(QByteArray, extra);
+    QFETCH(RenameJournal::Load, load);
+
+    TestDir dir;
+    QVERIFY(createFiles(dir, kSmallRun));
+    {
+        RenameEngine engine;
+        QVERIFY(engine.prepare(dir.pathBytes(), requestsOf(dir.pathBytes(), kSmallRun)));
+        QVERIFY(engine.runStep());
+    }
+    QByteArray journal = dir.read(kJournal);
+    // The journal ends with the plan's digest and, after one step, no record yet.
+    if (cut >= 0)
+        journal.truncate(cut);
+    if (flipAtEnd > 0)
+        journal[journal.size() - flipAtEnd] = char(journal[journal.size() - flipAtEnd] ^ 0x20);
+    journal += extra;
+    QVERIFY(dir.createFile(kJournal, journal));
+    const QMap<QByteArray, QByteArray> before = snapshot(dir.pathBytes());
+
+    RenameRecovery recovery(dir.pathBytes());
+    QCOMPARE(recovery.load(), load);
+    if (load != RenameJournal::Load::Ok) {
+        recovery.carryOut(RenameRecovery::Action::Finish);
+        QCOMPARE(snapshot(dir.pathBytes()), before);
+        QVERIFY(recovery.discardJournal());
+        QVERIFY(!dir.exists(kJournal));
+    }
+    RenameEngine again;
+    QCOMPARE(again.prepare(dir.pathBytes(), {}), load != RenameJournal::Load::Ok);
+}
+
+void TestRenameRecovery::neverOverwritesOnRecovery()
+{
+    TestDir dir;
+    const QByteArrayList swap{"a.mp3>b.mp3", "b.mp3>a.mp3"};
+    QVERIFY(createFiles(dir, swap));
+    {
+        RenameEngine engine;
+        QVERIFY(engine.prepare(dir.pathBytes(), requestsOf(dir.pathBytes(), swap)));
+        QVERIFY(engine.runStep()); // a under its temporary name, b moved to a
+    }
+    // Someone puts a file where the first one would go back or on.
+    QVERIFY(!dir.exists(QStringLiteral("b.mp3")));
+    QVERIFY(dir.createFile(QStringLiteral("b.mp3"), "foreign"));
+
+    RenameRecovery recovery(dir.pathBytes());
+    QCOMPARE(recovery.load(), RenameJournal::Load::Ok);
+    recovery.carryOut(RenameRecovery::Action::Finish);
+    const QMap<QByteArray, QByteArray> after = snapshot(dir.pathBytes());
+    QCOMPARE(after.value("b.mp3"), QByteArray("foreign"));
+    QCOMPARE(after.value("a.mp3"), QByteArray("content of b.mp3"));
+    QCOMPARE(after.size(), 4); // the stranded file and the journal stay
+    QVERIFY(!recovery.journalRemoved());
+    QVERIFY(std::any_of(recovery.rows().begin(), recovery.rows().end(), [](const auto& row) {
+        return row.status == renaming::RenameStatus::StrandedUnderTemporaryName &&
+               row.oldName == "a.mp3";
+    }));
+    QVERIFY(after.values().contains("content of a.mp3"));
+}
+
+void TestRenameRecovery::offerRollsBack()
+{
+    TestDir dir;
+    QVERIFY(createFiles(dir, kSmallRun));
+    {
+        RenameEngine engine;
+        QVERIFY(engine.prepare(dir.pathBytes(), requestsOf(dir.pathBytes(), kSmallRun)));
+        QVERIFY(engine.runStep());
+        QVERIFY(engine.runStep());
+    }
+    QWidget parent;
+    answerNextBox(true, QStringLiteral("LaterButton"));
+    QVERIFY(!recoveryoffer::offerRecovery(&parent, dir.pathBytes()));
+    QVERIFY(dir.exists(kJournal));
+
+    answerNextBox(true, QStringLiteral("RollBackButton"));
+    answerNextBox(false, QString()); // the report that follows
+    QVERIFY(recoveryoffer::offerRecovery(&parent, dir.pathBytes()));
+    QCOMPARE(snapshot(dir.pathBytes()), placed(kSmallRun, false));
+}
+
+void TestRenameRecovery::killedAtManyPoints()
+{
+    const QByteArrayList pairs = bigRun();
+    const QString program = QCoreApplication::applicationFilePath();
+    // The same files go back and forth, run after run: creating them is the slow part.
+    TestDir dir;
+    QVERIFY(createFiles(dir, pairs));
+    bool atNew = false;
+    QElapsedTimer budget;
+    budget.start();
+    qint64 fullRunUsec = -1;
+    int recovered = 0;
+    int iteration = 0;
+    for (; budget.elapsed() < 30000 && iteration < 60; ++iteration) {
+        QProcess child;
+        child.start(program, {QString::fromLatin1(kChildArgument), dir.path(),
+                              atNew ? QStringLiteral("back") : QStringLiteral("on")});
+        QVERIFY(child.waitForStarted());
+        if (fullRunUsec < 0) {
+            // The first run goes to its end and measures how long the renames take.
+            QElapsedTimer run;
+            while (!dir.exists(kJournal) && child.state() == QProcess::Running)
+                QThread::usleep(50);
+            run.start();
+            QVERIFY(child.waitForFinished(30000));
+            QCOMPARE(child.exitCode(), 0);
+            fullRunUsec = run.nsecsElapsed() / 1000;
+            atNew = true;
+            QCOMPARE(snapshot(dir.pathBytes()), placed(pairs, atNew));
+            continue;
+        }
+        // Spread the kills over the run, from before the journal to after the last rename.
+        while (!dir.exists(kJournal) && child.state() == QProcess::Running && iteration % 9 != 1)
+            QThread::usleep(20);
+        const qint64 delay = qint64(QRandomGenerator::global()->bounded(1.1) * fullRunUsec);
+        QThread::usleep(ulong(delay));
+        child.kill();
+        QVERIFY(child.waitForFinished(10000));
+
+        const bool finish = iteration % 2 == 0;
+        if (dir.exists(kJournal)) {
+            RenameRecovery recovery(dir.pathBytes());
+            const RenameJournal::Load load = recovery.load();
+            QVERIFY2(load == RenameJournal::Load::Ok || load == RenameJournal::Load::Incomplete,
+                     "the journal of a killed run must be readable");
+            if (load == RenameJournal::Load::Ok) {
+                recovery.carryOut(finish ? RenameRecovery::Action::Finish
+                                         : RenameRecovery::Action::RollBack);
+                QVERIFY(recovery.journalRemoved());
+                atNew = atNew != finish;
+                ++recovered;
+            } else {
+                QVERIFY(recovery.discardJournal());
+            }
+        } else {
+            // The swaps use the same names before and after; the chain tells.
+            atNew = dir.exists(QString::fromLatin1(number(1001) + " Chain.mp3"));
+        }
+        QVERIFY2(snapshot(dir.pathBytes()) == placed(pairs, atNew),
+                 qPrintable(QStringLiteral("iteration %1: files misplaced").arg(iteration)));
+    }
+    qInfo("%d killed runs, %d recovered from their journal, full run %lld us", iteration - 1,
+          recovered, fullRunUsec);
+    QVERIFY(recovered > 0);
+}
+
+int main(int argc, char* argv[])
+{
+    if (argc == 4 && argv[1] == kChildArgument) {
+        QCoreApplication app(argc, argv);
+        return runChild(QByteArray(argv[2]), argv[3] == QByteArrayLiteral("back"));
+    }
+    QApplication app(argc, argv);
+    TestRenameRecovery test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_renamerecovery.moc"
