@@ -4,6 +4,7 @@
 #include "explorer/VxFileListSort.h"
 #include "explorer/VxFileListing.h"
 #include "explorer/VxPathUtils.h"
+#include "platform/DirEnum.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -98,7 +99,11 @@ void TVxFilelistView28::setTimeFormat(TTmFormat format)
 
 void TVxFilelistView28::setDirectory(const QString& value)
 {
-    if (vxfilelist::sameDirectoryText(value, m_directory))
+    // Letter case is ignored as where folder names ignore it, but this file system may hold
+    // "Music" and "music" side by side, and the other one must then be listed.
+    if (vxfilelist::sameDirectoryText(value, m_directory) &&
+        (vxfilelist::isDrivesText(value) || !QFileInfo(value).isDir() ||
+         platform::sameEntry(platform::encodePath(value), platform::encodePath(m_directory))))
         return;
     if (vxfilelist::isDrivesText(value)) {
         m_directory = value;

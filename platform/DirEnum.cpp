@@ -132,6 +132,14 @@ bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
     return true;
 }
 
+bool sameEntry(const QByteArray& a, const QByteArray& b)
+{
+    struct stat first;
+    struct stat second;
+    return ::stat(a.constData(), &first) == 0 && ::stat(b.constData(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 QString displayName(const QByteArray& nameBytes)
 {
     return QString::fromUtf8(nameBytes);

@@ -19,6 +19,10 @@ bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
 // True when `name` matches the wildcard `pattern` ("*", "?", ASCII case ignored).
 bool wildcardMatch(const QByteArray& pattern, const QByteArray& name);
 
+// True when both paths name the same existing file or folder (the same device and inode), as
+// two spellings of one folder do on a file system that ignores letter case.
+bool sameEntry(const QByteArray& a, const QByteArray& b);
+
 // A file name's bytes as text for the interface; invalid UTF-8 shows replacement characters.
 QString displayName(const QByteArray& nameBytes);
 

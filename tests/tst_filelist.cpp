@@ -102,6 +102,7 @@ private slots:
     void sizes();
     void directorySetter_data();
     void directorySetter();
+    void directoryCaseVariantOfAnotherFolder();
     void settersReread_data();
     void settersReread();
     void headerSort_data();
@@ -330,6 +331,21 @@ void TestFileList::directorySetter()
         QCOMPARE(f.view.rowCount(), rereads ? 2 : 1);
     QCOMPARE(f.view.isDrivesLayout(), drives);
     QCOMPARE(QDir::currentPath(), cwd);
+}
+
+void TestFileList::directoryCaseVariantOfAnotherFolder()
+{
+    TestDir dir;
+    QVERIFY(dir.createFile(u"Music/upper.mp3"_s));
+    QVERIFY(dir.createFile(u"music/lower.mp3"_s));
+    Fixture f;
+    f.view.setDirectory(dir.filePath(u"Music"_s));
+    QCOMPARE(captions(f.view), QStringList{u"upper.mp3"_s});
+
+    // Both folders exist side by side: the one asked for is listed.
+    f.view.setDirectory(dir.filePath(u"music/"_s));
+    QCOMPARE(f.view.Directory(), dir.filePath(u"music/"_s));
+    QCOMPARE(captions(f.view), QStringList{u"lower.mp3"_s});
 }
 
 void TestFileList::settersReread_data()
