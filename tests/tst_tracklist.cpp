@@ -121,9 +121,10 @@ public:
         return marked;
     }
 
-    QWidget window;
+    // The model outlives the window, whose boxes may still signal a change while they go.
     TrackListModel model;
     QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::QtTest};
+    QWidget window;
     TVxFilelistView28* listing = nullptr;
     QTreeView* view = nullptr;
     SpinEdit* start = nullptr;

@@ -1,0 +1,228 @@
+#include "app/SpinEdit.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+namespace {
+
+// A start box and an increment box in one shown window, with a plain line edit to move the
+// focus to.
+class SpinWindow
+{
+public:
+    SpinWindow()
+    {
+        auto* layout = new QVBoxLayout(&window);
+        start = new SpinEdit(0, 99999, &window);
+        start->setObjectName(QStringLiteral("SpinEdit1"));
+        increment = new SpinEdit(1, 99999, &window);
+        increment->setObjectName(QStringLiteral("SpinEdit2"));
+        elsewhere = new QLineEdit(&window);
+        layout->addWidget(start);
+        layout->addWidget(increment);
+        layout->addWidget(elsewhere);
+        window.show();
+        window.activateWindow();
+    }
+
+    SpinEdit* box(const QString& name) const { return window.findChild<SpinEdit*>(name); }
+
+    // Focuses the box, empties it and types `keys`.
+    static void typeInto(SpinEdit* box, const QString& keys)
+    {
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, keys);
+    }
+
+    void leave() { elsewhere->setFocus(); }
+
+    QWidget window;
+    SpinEdit* start = nullptr;
+    SpinEdit* increment = nullptr;
+    QLineEdit* elsewhere = nullptr;
+};
+
+} // namespace
+
+// The two numeric boxes driven by keys: what a typed text counts as, and how it is corrected
+// when the focus leaves.
+class TestSpinEdit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initialValues();
+    void typed_data();
+    void typed();
+    void arrows_data();
+    void arrows();
+    void changeSignals();
+};
+
+void TestSpinEdit::initialValues()
+{
+    SpinWindow spins;
+    QCOMPARE(spins.start->text(), u"0"_qs);
+    QCOMPARE(spins.increment->text(), u"1"_qs);
+    QCOMPARE(spins.start->value(), 0);
+    QCOMPARE(spins.increment->value(), 1);
+}
+
+void TestSpinEdit::typed_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("valueWhileTyping");
+    QTest::addColumn<QString>("textAfterLeaving");
+    QTest::addColumn<int>("valueAfterLeaving");
+    QTest::newRow("start/in-range") << "SpinEdit1"
+                                    << "42"
+                                    << "42" << 42 << "42" << 42;
+    QTest::newRow("start/negative-used-as-typed") << "SpinEdit1"
+                                                  << "-3"
+                                                  << "-3" << -3 << "0" << 0;
+    QTest::newRow("start/beyond-max-used-as-typed") << "SpinEdit1"
+                                                    << "123456"
+                                                    << "123456" << 123456 << "99999" << 99999;
+    QTest::newRow("start/dollar-hex") << "SpinEdit1"
+                                      << "$1F"
+                                      << "$1F" << 31 << "$1F" << 31;
+    QTest::newRow("start/0x-hex") << "SpinEdit1"
+                                  << "0x10"
+                                  << "0x10" << 16 << "0x10" << 16;
+    QTest::newRow("start/hex-beyond-max") << "SpinEdit1"
+                                          << "$FFFFF"
+                                          << "$FFFFF" << 0xFFFFF << "99999" << 99999;
+    QTest::newRow("start/leading-blanks") << "SpinEdit1"
+                                          << "  7"
+                                          << "  7" << 7 << "  7" << 7;
+    QTest::newRow("start/plus-sign") << "SpinEdit1"
+                                     << "+5"
+                                     << "+5" << 5 << "+5" << 5;
+    // Not an integer text: it counts as the minimum and is left as it is.
+    QTest::newRow("start/empty") << "SpinEdit1"
+                                 << ""
+                                 << "" << 0 << "" << 0;
+    QTest::newRow("start/sign-alone") << "SpinEdit1"
+                                      << "-"
+                                      << "-" << 0 << "-" << 0;
+    QTest::newRow("start/trailing-blank") << "SpinEdit1"
+                                          << "5 "
+                                          << "5 " << 0 << "5 " << 0;
+    QTest::newRow("start/beyond-32-bits") << "SpinEdit1"
+                                          << "9999999999"
+                                          << "9999999999" << 0 << "9999999999" << 0;
+    QTest::newRow("start/letters-refused") << "SpinEdit1"
+                                           << "1g2"
+                                           << "12" << 12 << "12" << 12;
+    QTest::newRow("increment/zero-used-as-typed") << "SpinEdit2"
+                                                  << "0"
+                                                  << "0" << 0 << "1" << 1;
+    QTest::newRow("increment/negative") << "SpinEdit2"
+                                        << "-5"
+                                        << "-5" << -5 << "1" << 1;
+    QTest::newRow("increment/empty-is-minimum") << "SpinEdit2"
+                                                << ""
+                                                << "" << 1 << "" << 1;
+    QTest::newRow("increment/x-alone-is-minimum") << "SpinEdit2"
+                                                  << "x"
+                                                  << "x" << 1 << "x" << 1;
+}
+
+void TestSpinEdit::typed()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    QFETCH(int, valueWhileTyping);
+    QFETCH(QString, textAfterLeaving);
+    QFETCH(int, valueAfterLeaving);
+    SpinWindow spins;
+    QVERIFY(QTest::qWaitForWindowActive(&spins.window));
+    SpinEdit* edit = spins.box(box);
+    QVERIFY(edit);
+
+    SpinWindow::typeInto(edit, keys);
+    QVERIFY(edit->hasFocus());
+    QCOMPARE(edit->text(), shown);
+    QCOMPARE(edit->value(), valueWhileTyping);
+
+    spins.leave();
+    QVERIFY(!edit->hasFocus());
+    QCOMPARE(edit->text(), textAfterLeaving);
+    QCOMPARE(edit->value(), valueAfterLeaving);
+}
+
+void TestSpinEdit::arrows_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("up") << "SpinEdit1"
+                        << "5" << int(Qt::Key_Up) << "6";
+    QTest::newRow("down") << "SpinEdit1"
+                          << "5" << int(Qt::Key_Down) << "4";
+    QTest::newRow("up-at-max-stays") << "SpinEdit1"
+                                     << "99999" << int(Qt::Key_Up) << "99999";
+    QTest::newRow("down-at-min-stays") << "SpinEdit1"
+                                       << "0" << int(Qt::Key_Down) << "0";
+    QTest::newRow("increment-down-at-min") << "SpinEdit2"
+                                           << "1" << int(Qt::Key_Down) << "1";
+    QTest::newRow("up-from-below-range") << "SpinEdit1"
+                                         << "-3" << int(Qt::Key_Up) << "0";
+    QTest::newRow("down-from-beyond-range") << "SpinEdit1"
+                                            << "200000" << int(Qt::Key_Down) << "99999";
+    QTest::newRow("up-from-hex") << "SpinEdit1"
+                                 << "$A" << int(Qt::Key_Up) << "11";
+    QTest::newRow("up-from-no-number") << "SpinEdit2"
+                                       << "" << int(Qt::Key_Up) << "2";
+}
+
+void TestSpinEdit::arrows()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(QString, text);
+    SpinWindow spins;
+    QVERIFY(QTest::qWaitForWindowActive(&spins.window));
+    SpinEdit* edit = spins.box(box);
+    SpinWindow::typeInto(edit, typed);
+    QTest::keyClick(edit, Qt::Key(key));
+    QCOMPARE(edit->text(), text);
+}
+
+// Every change of the text is signalled once: each typed character, an arrow, and the
+// correction when the focus leaves; leaving without a correction signals nothing.
+void TestSpinEdit::changeSignals()
+{
+    SpinWindow spins;
+    QVERIFY(QTest::qWaitForWindowActive(&spins.window));
+    SpinWindow::typeInto(spins.start, QString());
+    QSignalSpy changed(spins.start, &SpinEdit::changed);
+
+    QTest::keyClicks(spins.start, u"-12"_qs);
+    QCOMPARE(changed.count(), 3);
+    QTest::keyClick(spins.start, Qt::Key_Up);
+    QCOMPARE(spins.start->text(), u"0"_qs);
+    QCOMPARE(changed.count(), 4);
+    spins.leave();
+    QCOMPARE(changed.count(), 4);
+
+    spins.start->setFocus();
+    QTest::keyClick(spins.start, Qt::Key_End);
+    QTest::keyClicks(spins.start, u"123456"_qs);
+    QCOMPARE(changed.count(), 10);
+    spins.leave();
+    QCOMPARE(spins.start->text(), u"99999"_qs);
+    QCOMPARE(changed.count(), 11);
+}
+
+QTEST_MAIN(TestSpinEdit)
+#include "tst_spinedit.moc"
