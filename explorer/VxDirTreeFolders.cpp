@@ -1,10 +1,8 @@
 #include "explorer/VxDirTreeFolders.h"
 
-#include "platform/DirEnum.h"
+#include "platform/SubfolderProbe.h"
 
 #include <QLocale>
-
-#include <vector>
 
 bool IsSubFolderEntry(const platform::DirEntry& entry)
 {
@@ -13,14 +11,7 @@ bool IsSubFolderEntry(const platform::DirEntry& entry)
 
 bool HasSubFolders(const QByteArray& path)
 {
-    std::vector<platform::DirEntry> entries;
-    if (!platform::enumerateDirectory(path, QByteArrayLiteral("*"), entries))
-        return false;
-    for (const platform::DirEntry& entry : entries) {
-        if (IsSubFolderEntry(entry))
-            return true;
-    }
-    return false;
+    return platform::hasSubfolder(path);
 }
 
 namespace dirtree {

@@ -3,6 +3,8 @@
 #include "platform/Volumes.h"
 #include "tests/support/TestDir.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -129,6 +131,41 @@ private slots:
         QFETCH(QStringList, expected);
         std::sort(names.begin(), names.end(), dirtree::FolderNameOrder());
         QCOMPARE(names, expected);
+    }
+
+    void hasSubFolders_data()
+    {
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("folder") << QStringList{u"f.mp3"_s, u"Sub/"_s} << true;
+        QTest::newRow("hidden folder") << QStringList{u".sub/"_s} << true;
+        QTest::newRow("files only") << QStringList{u"a.mp3"_s, u"b.txt"_s} << false;
+        QTest::newRow("nothing") << QStringList() << false;
+        QTest::newRow("link to a folder") << QStringList{u"@../Docs"_s} << true;
+        QTest::newRow("link to a file") << QStringList{u"@../Empty/readme.txt"_s} << false;
+        QTest::newRow("dangling link") << QStringList{u"@../Gone"_s} << false;
+        QTest::newRow("missing folder") << QStringList{u"-"_s} << false;
+    }
+
+    // "@target" is a symbolic link to target, "-" removes the folder itself.
+    void hasSubFolders()
+    {
+        QFETCH(QStringList, entries);
+        QFETCH(bool, expected);
+        const QString folder = m_dir->filePath(u"probe"_s);
+        QDir(folder).removeRecursively();
+        QVERIFY(QDir().mkpath(folder));
+        TestDir& dir = *m_dir;
+        for (const QString& entry : entries) {
+            if (entry == u"-"_s)
+                QVERIFY(QDir(folder).removeRecursively());
+            else if (entry.startsWith(u'@'))
+                QVERIFY(QFile::link(entry.mid(1), folder + u"/link"_s));
+            else
+                QVERIFY(populate(dir, {u"probe/"_s + entry}));
+        }
+        QCOMPARE(HasSubFolders(QFile::encodeName(folder)), expected);
+        QDir(folder).removeRecursively();
     }
 
     void expansionReadsFoldersOnce()
