@@ -9,8 +9,6 @@
 using namespace Qt::Literals::StringLiterals;
 using platform::ChangeNotifier;
 
-Q_DECLARE_METATYPE(platform::ChangeNotifier::Status)
-
 namespace {
 
 QByteArray mountLine(const char* numbers, const char* mountPoint, const char* fsType)
@@ -31,27 +29,6 @@ class TestChangeNotifier : public QObject
     Q_OBJECT
 
 private slots:
-    void status_data()
-    {
-        QTest::addColumn<QByteArray>("table");
-        QTest::addColumn<ChangeNotifier::Status>("status");
-        QTest::newRow("missing") << QByteArray() << ChangeNotifier::Status::MountTableMissing;
-        QTest::newRow("no mount listed")
-            << QByteArray("garbage\n") << ChangeNotifier::Status::MountTableUnreadable;
-        QTest::newRow("readable") << RootOnly << ChangeNotifier::Status::Ready;
-    }
-
-    void status()
-    {
-        QFETCH(QByteArray, table);
-        QFETCH(ChangeNotifier::Status, status);
-        TestDir dir;
-        if (!table.isNull())
-            QVERIFY(dir.createFile(u"mountinfo"_s, table));
-        ChangeNotifier notifier(nullptr, dir.filePath(u"mountinfo"_s));
-        QCOMPARE(notifier.status(), status);
-    }
-
     void folderChanges_data()
     {
         QTest::addColumn<QString>("change");

@@ -324,11 +324,15 @@ private slots:
         combo.OpenPath(path(u"Data"_s));
         combo.setFileList(&list);
         const QString target = path(u"Data/Beta"_s);
-        QObject* sender = nullptr;
+        // A folder change elsewhere may rebuild the tree meanwhile and raise the event once more
+        // from the combo, so the event is looked for among those raised.
+        QObject* expected = fromTree ? static_cast<QObject*>(combo.Tree()) : &combo;
+        QObjectList senders;
         QString listDirectory;
         connect(&combo, &TVxDirTreeCombo28::PathChange, this, [&](QObject* from, const QString&) {
-            sender = from;
-            listDirectory = list.Directory();
+            senders.append(from);
+            if (from == expected)
+                listDirectory = list.Directory();
         });
         if (action == u"open"_s) {
             combo.OpenPath(target);
@@ -344,7 +348,8 @@ private slots:
                 QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, label);
             }
         }
-        QCOMPARE(sender, fromTree ? static_cast<QObject*>(combo.Tree()) : &combo);
+        QVERIFY(senders.contains(expected));
+        QVERIFY(fromTree || !senders.contains(combo.Tree()));
         QCOMPARE(QDir::cleanPath(combo.SelectedPath()), target);
         QCOMPARE(QDir::cleanPath(listDirectory) == target, listAlreadyThere);
         QCOMPARE(combo.text(), u"Beta"_s);
