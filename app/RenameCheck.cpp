@@ -9,14 +9,12 @@ namespace renaming {
 RenameCheck::RenameCheck(const std::vector<QByteArray>& folderNames, platform::FsTraits traits)
     : m_traits(traits)
 {
-    m_names.reserve(qsizetype(folderNames.size()));
+    m_names.reserve(folderNames.size());
     for (const QByteArray& name : folderNames)
         m_names.insert(name);
-    if (!m_traits.caseInsensitive) {
-        m_keys = m_names;
+    if (!m_traits.caseInsensitive)
         return;
-    }
-    m_keys.reserve(qsizetype(folderNames.size()));
+    m_keys.reserve(folderNames.size());
     for (const QByteArray& name : folderNames)
         m_keys.insert(key(name));
 }
@@ -69,20 +67,16 @@ RenameCheck::Result RenameCheck::check(const std::vector<RenameRequest>& rows,
 
     // Which row's file each taken name belongs to; a file that stays where it is keeps
     // its name taken whatever its row's fate.
-    QHash<QByteArray, int> fileOf;
-    fileOf.reserve(n);
+    NameMap<int> fileOf;
+    fileOf.reserve(size_t(n));
     for (int i = 0; i < n; ++i) {
-        if (status[i] == RenameStatus::Pending && !m_names.contains(rows[i].oldName))
+        if (status[i] == RenameStatus::Pending && m_names.count(rows[i].oldName) == 0)
             status[i] = RenameStatus::SourceVanished;
         if (status[i] == RenameStatus::SourceVanished)
             continue;
         oldKeys[i] = key(rows[i].oldName);
-        if (fileOf.contains(oldKeys[i])) {
-            if (status[i] == RenameStatus::Pending)
-                status[i] = RenameStatus::DuplicateSource;
-            continue;
-        }
-        fileOf.insert(oldKeys[i], i);
+        if (!fileOf.emplace(oldKeys[i], i).second && status[i] == RenameStatus::Pending)
+            status[i] = RenameStatus::DuplicateSource;
     }
 
     for (int i = 0; i < n; ++i) {
@@ -101,47 +95,44 @@ RenameCheck::Result RenameCheck::check(const std::vector<RenameRequest>& rows,
 
     // A file that keeps its name holds it first; then each new name goes to the first row
     // that asks for it.
-    QHash<QByteArray, int> claimedBy;
-    claimedBy.reserve(n);
+    NameMap<int> claimedBy;
+    claimedBy.reserve(size_t(n));
     for (int i = 0; i < n; ++i) {
         if (status[i] == RenameStatus::Unchanged)
-            claimedBy.insert(oldKeys[i], i);
+            claimedBy.emplace(oldKeys[i], i);
     }
     for (int i = 0; i < n; ++i) {
-        if (status[i] != RenameStatus::Pending)
-            continue;
-        if (claimedBy.contains(newKeys[i]))
+        if (status[i] == RenameStatus::Pending && !claimedBy.emplace(newKeys[i], i).second)
             status[i] = RenameStatus::DuplicateTarget;
-        else
-            claimedBy.insert(newKeys[i], i);
     }
 
     for (int i = 0; i < n; ++i) {
         if (status[i] != RenameStatus::Pending)
             continue;
-        const int holder = fileOf.value(newKeys[i], -1);
-        if (holder >= 0)
-            result.holder[i] = holder;
-        else if (m_names.contains(rows[i].newName))
+        const auto holder = fileOf.find(newKeys[i]);
+        if (holder != fileOf.end())
+            result.holder[i] = holder->second;
+        else if (m_names.count(rows[i].newName) != 0)
             status[i] = RenameStatus::TargetExists;
-        else if (m_keys.contains(newKeys[i]))
+        else if (keys().count(newKeys[i]) != 0)
             status[i] = RenameStatus::TargetExistsIgnoringCase;
     }
 
     // A file that stays keeps its name taken: the row wanting that name fails too, and so on
     // down the chain.
     std::vector<int> staying;
-    for (const int i : std::as_const(fileOf)) {
-        if (status[i] != RenameStatus::Pending)
-            staying.push_back(i);
+    for (const auto& entry : fileOf) {
+        if (status[entry.second] != RenameStatus::Pending)
+            staying.push_back(entry.second);
     }
     while (!staying.empty()) {
         const int s = staying.back();
         staying.pop_back();
-        const int wanting = claimedBy.value(oldKeys[s], -1);
-        if (wanting >= 0 && wanting != s && status[wanting] == RenameStatus::Pending) {
-            status[wanting] = RenameStatus::BlockedBySkippedRow;
-            staying.push_back(wanting);
+        const auto wanting = claimedBy.find(oldKeys[s]);
+        if (wanting != claimedBy.end() && wanting->second != s &&
+            status[wanting->second] == RenameStatus::Pending) {
+            status[wanting->second] = RenameStatus::BlockedBySkippedRow;
+            staying.push_back(wanting->second);
         }
     }
 

@@ -4,13 +4,27 @@
 #include "platform/FsProbe.h"
 
 #include <QByteArray>
-#include <QHash>
-#include <QSet>
 #include <QtGlobal>
 
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace renaming {
+
+// The standard library's string hash: several times faster than qHash on the short names of a
+// folder, and a run of 10,000 rows hashes each name a few times.
+struct NameHash
+{
+    size_t operator()(const QByteArray& name) const
+    {
+        return std::hash<std::string_view>()(
+            std::string_view(name.constData(), size_t(name.size())));
+    }
+};
+using NameSet = std::unordered_set<QByteArray, NameHash>;
+template <typename T> using NameMap = std::unordered_map<QByteArray, T, NameHash>;
 
 // One row of a run: the file as it was listed and the name it is to get.
 struct RenameRequest
@@ -45,7 +59,7 @@ public:
     // The name as the volume files it: itself, or folded when letter case is ignored.
     QByteArray key(const QByteArray& name) const;
     // True when the name, or on a volume that ignores case a spelling of it, is taken.
-    bool isTaken(const QByteArray& name) const { return m_keys.contains(key(name)); }
+    bool isTaken(const QByteArray& name) const { return keys().count(key(name)) != 0; }
 
     Result check(const std::vector<RenameRequest>& rows) const;
     // As above; rows whose `preset` is not Pending are already known to fail and keep it.
@@ -53,10 +67,12 @@ public:
 
 private:
     bool isValidName(const QByteArray& name) const;
+    // The folder's names as the volume files them.
+    const NameSet& keys() const { return m_traits.caseInsensitive ? m_keys : m_names; }
 
     platform::FsTraits m_traits;
-    QSet<QByteArray> m_names;
-    QSet<QByteArray> m_keys;
+    NameSet m_names;
+    NameSet m_keys; // folded names, only on a volume that ignores case
 };
 
 } // namespace renaming

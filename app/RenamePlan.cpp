@@ -1,7 +1,5 @@
 #include "app/RenamePlan.h"
 
-#include <QSet>
-
 #include <utility>
 
 namespace renaming {
@@ -40,7 +38,8 @@ RenamePlan RenamePlan::build(const std::vector<RenameRequest>& requests, const R
     }
 
     // A temporary name must not be one a row is about to take either.
-    QSet<QByteArray> newKeys;
+    NameSet newKeys;
+    newKeys.reserve(requests.size());
     for (const RenameRequest& request : requests)
         newKeys.insert(check.key(request.newName));
 
@@ -70,7 +69,7 @@ RenamePlan RenamePlan::build(const std::vector<RenameRequest>& requests, const R
             r = follower[size_t(r)];
         } while (r != i);
         QByteArray temp = tempBase + QByteArray::number(cycles++);
-        while (check.isTaken(temp) || newKeys.contains(check.key(temp)))
+        while (check.isTaken(temp) || newKeys.count(check.key(temp)) != 0)
             temp += '_';
         rows[size_t(i)].tempName = temp;
         groups.push_back(std::move(cycle));

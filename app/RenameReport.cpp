@@ -2,6 +2,8 @@
 
 #include "app/Text.h"
 
+#include <QStringList>
+
 namespace renamereport {
 
 using namespace renaming;
