@@ -4,22 +4,36 @@
 #include "app/GridLineDelegate.h"
 #include "app/MessageBoxes.h"
 #include "app/Pictures.h"
+#include "app/ProgessBar.h"
+#include "app/RecoveryOffer.h"
+#include "app/RenameEngine.h"
+#include "app/RenameReport.h"
+#include "app/RenameRequests.h"
 #include "app/SpinEdit.h"
 #include "app/Text.h"
+#include "app/TrackExport.h"
 #include "app/TrackListCommands.h"
 #include "app/TrackListModel.h"
+#include "app/TrackPrint.h"
+#include "app/WaitCursor.h"
+#include "explorer/VxDirTreeCombo28.h"
+#include "explorer/VxFilelistView28.h"
+#include "platform/DirEnum.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTextEdit>
+#include <QTime>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
@@ -34,6 +48,20 @@ QAction* addMenuAction(QMenu* menu, const char* name)
     QAction* action = menu->addAction(QString());
     action->setObjectName(QString::fromLatin1(name));
     return action;
+}
+
+QString notAFolderText(const QString& path)
+{
+    return text::languageIndex() == text::French
+               ? QStringLiteral("\u00AB %1 \u00BB n'est pas un r\u00E9pertoire.").arg(path)
+               : QStringLiteral("\"%1\" is not a folder.").arg(path);
+}
+
+QString failingRowsText(int count)
+{
+    return text::languageIndex() == text::French
+               ? QStringLiteral("%1 fichier(s) ne pourront pas \u00EAtre renomm\u00E9s.").arg(count)
+               : QStringLiteral("%1 file(s) cannot be renamed.").arg(count);
 }
 
 } // namespace
@@ -77,10 +105,9 @@ void TForm1::createMenus()
     m_actions1->setObjectName(QStringLiteral("Actions1"));
     m_createDir1 = addMenuAction(m_actions1, "CreateDir1");
 
-    // The commands behind these items are not part of this window yet.
-    m_print1->setEnabled(false);
-    m_export1->setEnabled(false);
-    m_createDir1->setEnabled(false);
+    connect(m_print1, &QAction::triggered, this, &TForm1::Print1Click);
+    connect(m_export1, &QAction::triggered, this, &TForm1::Export1Click);
+    connect(m_createDir1, &QAction::triggered, this, &TForm1::SpeedButton1Click);
 
     m_language1 = menuBar()->addMenu(QString());
     m_language1->setObjectName(QStringLiteral("Language1"));
@@ -142,9 +169,8 @@ void TForm1::createToolBar()
         toolBar->addWidget(button);
         m_hintButtons[spec.hintEntry] = button;
     }
-    // The rename run and print are not part of this window yet.
-    m_hintButtons[0]->setEnabled(false);
-    m_hintButtons[5]->setEnabled(false);
+    connect(m_hintButtons[0], &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    connect(m_hintButtons[5], &QToolButton::clicked, this, &TForm1::Print1Click);
     connect(m_hintButtons[1], &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
     connect(m_hintButtons[2], &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
     connect(m_hintButtons[3], &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
@@ -188,13 +214,12 @@ void TForm1::createCentralControls()
     m_spinEdit2->setGeometry(160, 32, 121, 26);
     layout->addWidget(m_groupBox1);
 
-    // The folder picker's place below the Operation group.
-    m_comboPlace = new QWidget(central);
-    m_comboPlace->setObjectName(QStringLiteral("DirTreeComboPlace"));
-    m_comboPlace->setFixedHeight(20);
-    auto* comboLayout = new QVBoxLayout(m_comboPlace);
-    comboLayout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_comboPlace);
+    m_vxDirTreeCombo281 = new TVxDirTreeCombo28(central);
+    m_vxDirTreeCombo281->setObjectName(QStringLiteral("VxDirTreeCombo281"));
+    m_vxDirTreeCombo281->setFixedHeight(20);
+    m_vxDirTreeCombo281->setTreeHeight(240);
+    m_vxDirTreeCombo281->setLanguage(lnFrench);
+    layout->addWidget(m_vxDirTreeCombo281);
 
     m_model = new TrackListModel(this);
     m_listView1 = new QTreeView(central);
@@ -216,7 +241,32 @@ void TForm1::createCentralControls()
     connect(m_listView1->header(), &QHeaderView::sectionClicked, this,
             &TForm1::ListView1ColumnClick);
 
+    // The folder reader sits under the track list, where it is never seen.
+    m_vxFilelistView281 = new TVxFilelistView28(central);
+    m_vxFilelistView281->setObjectName(QStringLiteral("VxFilelistView281"));
+    m_vxFilelistView281->setGeometry(8, 143, 25, 34);
+    m_vxFilelistView281->setMask(QStringLiteral("*.mp3"));
+    m_vxFilelistView281->setFileType({ftReadOnly, ftHidden, ftSystem, ftArchive});
+    m_vxFilelistView281->setShowFolders(false);
+    m_vxFilelistView281->setParentDirEnabled(false);
+    m_vxFilelistView281->setParentDirCaption(QStringLiteral(" Parent"));
+    m_vxFilelistView281->setTimeFormat(tfShortFormat);
+    m_vxFilelistView281->setColWidth_Size(50);
+    m_vxFilelistView281->setColWidth_Type(0);
+    m_vxFilelistView281->setColWidth_Mod(125);
+    m_vxFilelistView281->setLanguage(lnEnglish);
+    m_vxFilelistView281->setDirectory(QStringLiteral("Drives"));
+    m_vxFilelistView281->setDirTreeCombo(m_vxDirTreeCombo281);
+    m_vxFilelistView281->lower();
+    m_vxDirTreeCombo281->setFileList(m_vxFilelistView281);
+    m_vxDirTreeCombo281->setSelectedPath(QStringLiteral("Drives"));
+    connect(m_vxDirTreeCombo281, &TVxDirTreeCombo28::PathChange, this,
+            &TForm1::VxDirTreeCombo281PathChange);
+
     m_commands = new TrackListCommands(m_model, m_listView1, m_spinEdit1, m_spinEdit2, this);
+    TVxFilelistView28* fileList = m_vxFilelistView281;
+    m_commands->setListingSource({[fileList] { return fileList->rows(); },
+                                  [fileList](int column) { fileList->ColumnClickSort(column); }});
     connect(m_spinEdit1, &SpinEdit::changed, this, &TForm1::SpinEdit1Change);
     connect(m_spinEdit2, &SpinEdit::changed, this, &TForm1::SpinEdit2Change);
 
@@ -235,10 +285,13 @@ void TForm1::createCentralControls()
     m_saveDialog2->setFileMode(QFileDialog::AnyFile);
     m_saveDialog2->setNameFilter(QStringLiteral("DB text (*.txt)"));
     m_saveDialog2->setDefaultSuffix(QStringLiteral("txt"));
-    m_saveDialog2->setOption(QFileDialog::DontConfirmOverwrite);
+    // Replacing an existing file is asked first: a silent overwrite would lose the user's file.
+    m_saveDialog2->setOption(QFileDialog::DontConfirmOverwrite, false);
 
     QWidget::setTabOrder(m_listView1, m_spinEdit1);
     QWidget::setTabOrder(m_spinEdit1, m_spinEdit2);
+    QWidget::setTabOrder(m_spinEdit2, m_vxDirTreeCombo281);
+    QWidget::setTabOrder(m_vxDirTreeCombo281, m_vxFilelistView281);
 }
 
 void TForm1::applyLayoutTexts()
@@ -305,6 +358,7 @@ void TForm1::ApplyLanguage()
     m_help1->setTitle(text::entry(text::HelpTexts, 0));
     m_about1->setText(text::entry(text::HelpTexts, 1));
 
+    m_vxFilelistView281->setLanguage(text::languageIndex() == text::French ? lnFrench : lnEnglish);
     m_commands->applyColumnCaptions();
 
     m_groupBox1->setTitle(text::entry(text::OperationTexts, 0));
@@ -336,8 +390,26 @@ void TForm1::VxDirTreeCombo281PathChange(QObject* sender, const QString& path)
     // The rows come from the file list view, which the combo has already pointed at the path.
     Q_UNUSED(sender)
     Q_UNUSED(path)
+    // A run that was cut off in this folder is settled before its files are listed.
+    const QByteArray folder = platform::encodePath(m_vxFilelistView281->Directory());
+    if (!m_vxFilelistView281->isDrivesLayout() && renaming::RenameRecovery::hasJournal(folder)) {
+        recoveryoffer::offerRecovery(this, folder);
+        m_vxFilelistView281->UpdateFileList();
+    }
     m_commands->RebuildTrackList();
     m_commands->UpdatePreview();
+}
+
+void TForm1::openStartFolder(const QString& path)
+{
+    const QFileInfo folder(path);
+    if (!folder.isDir()) {
+        messageboxes::showWarning(this, notAFolderText(path));
+        return;
+    }
+    // As after a pick in the tree: the reader first, then the combo, whose event rebuilds the list.
+    m_vxFilelistView281->setDirectory(folder.absoluteFilePath());
+    m_vxDirTreeCombo281->OpenPath(folder.absoluteFilePath());
 }
 
 void TForm1::SpinEdit1Change()
@@ -347,6 +419,41 @@ void TForm1::SpinEdit1Change()
 
 void TForm1::SpinEdit2Change()
 {
+    m_commands->UpdatePreview();
+}
+
+void TForm1::SpeedButton1Click()
+{
+    if (m_model->rows().isEmpty()) {
+        messageboxes::showWarning(this, text::entry(text::MessageTexts, 1));
+        return;
+    }
+    QString question = text::entry(text::MessageTexts, 0);
+    if (const int failing = m_commands->failingRowCount(); failing > 0)
+        question += u'\n' + failingRowsText(failing);
+    if (!messageboxes::askConfirmation(this, question))
+        return;
+
+    renaming::RenameEngine engine;
+    const QByteArray folder = platform::encodePath(m_vxFilelistView281->Directory());
+    if (engine.prepare(folder, renamerequests::requestsOf(m_model->rows(), m_spinEdit1->value(),
+                                                          m_spinEdit2->value()))) {
+        if (m_progressDialog) {
+            m_progressDialog->setRun({engine.stepCount(), [&engine](int) { engine.runStep(); }});
+            m_progressDialog->exec();
+        }
+        // Whatever the dialog did, the run ends here: no file may stay under a temporary name.
+        engine.run();
+    }
+    messageboxes::showWarning(this,
+                              renamereport::completionText(engine.requests(), engine.results()));
+
+    m_vxFilelistView281->setDirectory(m_vxDirTreeCombo281->SelectedPath());
+    m_vxFilelistView281->UpdateFileList();
+    m_commands->RebuildTrackList();
+    m_commands->sortTrackList();
+    m_commands->applyColumnCaptions();
+    m_commands->setSortMarker(0);
     m_commands->UpdatePreview();
 }
 
@@ -378,6 +485,53 @@ void TForm1::SpeedButton6Click()
 void TForm1::ListView1ColumnClick(int column)
 {
     m_commands->ListView1ColumnClick(column);
+}
+
+void TForm1::Print1Click()
+{
+    if (m_model->rows().isEmpty()) {
+        messageboxes::showWarning(this, text::entry(text::MessageTexts, 1));
+        return;
+    }
+    const QStringList lines = trackprint::PrintLines(trackLines());
+    m_richEdit1->setPlainText(lines.join(u'\n'));
+    QString error;
+    const std::unique_ptr<QPrinter> printer = trackprint::defaultPrinter(&error);
+    if (!printer) {
+        messageboxes::showError(this, error);
+        return;
+    }
+    WaitCursor wait;
+    const trackprint::PrintResult result = trackprint::PrintTrackList(
+        *printer, lines, trackprint::PrintJobTitle(QTime::currentTime()));
+    if (!result.ok)
+        messageboxes::showError(this, result.errorMessage);
+}
+
+void TForm1::Export1Click()
+{
+    if (m_model->rows().isEmpty()) {
+        messageboxes::showWarning(this, text::entry(text::MessageTexts, 1));
+        return;
+    }
+    if (m_saveDialog2->exec() != QDialog::Accepted || m_saveDialog2->selectedFiles().isEmpty())
+        return;
+    ExportTrackList(m_saveDialog2->selectedFiles().constFirst());
+}
+
+void TForm1::ExportTrackList(const QString& fileName)
+{
+    const trackexport::ExportResult result = trackexport::ExportTrackList(fileName, trackLines());
+    if (!result.ok)
+        messageboxes::showError(this, result.errorMessage);
+}
+
+QList<TrackLine> TForm1::trackLines() const
+{
+    QList<TrackLine> lines;
+    for (const TrackRow& row : m_model->rows())
+        lines.append({row.caption, row.subItems.at(TrackRow::Title)});
+    return lines;
 }
 
 void TForm1::English1Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/SettingsFile.h"
+#include "app/TrackExport.h"
 
 #include <QMainWindow>
 
@@ -15,6 +16,9 @@ class QToolButton;
 class QTreeView;
 class SpinEdit;
 class TOKBottomDlg;
+class TOKBottomDlg1;
+class TVxDirTreeCombo28;
+class TVxFilelistView28;
 class TrackListCommands;
 class TrackListModel;
 
@@ -31,6 +35,9 @@ public:
 
     // The about dialog is created after the window and lives as long.
     void setAboutDialog(TOKBottomDlg* dialog) { m_aboutDialog = dialog; }
+    void setProgressDialog(TOKBottomDlg1* dialog) { m_progressDialog = dialog; }
+    TVxDirTreeCombo28* VxDirTreeCombo281() const { return m_vxDirTreeCombo281; }
+    TVxFilelistView28* VxFilelistView281() const { return m_vxFilelistView281; }
 
     TrackListCommands* trackListCommands() const { return m_commands; }
     TrackListModel* trackListModel() const { return m_model; }
@@ -43,12 +50,20 @@ public:
     void VxDirTreeCombo281PathChange(QObject* sender, const QString& path);
     void SpinEdit1Change();
     void SpinEdit2Change();
+    // Shows a folder given on the command line as if it had been picked; a path that is not a
+    // folder is reported and the window stays at "Drives".
+    void openStartFolder(const QString& path);
+    void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
     void SpeedButton4Click();
     void SpeedButton5Click();
     void SpeedButton6Click();
     void ListView1ColumnClick(int column);
+    void Print1Click();
+    void Export1Click();
+    // Writes the track list's export file; a failure is reported in the error box.
+    void ExportTrackList(const QString& fileName);
     void English1Click();
     void French1Click();
     void about1Click();
@@ -62,9 +77,12 @@ private:
     void createCentralControls();
     void applyLayoutTexts();
     void FormClose();
+    // The rows as print and export write them: the current number and the title.
+    QList<TrackLine> trackLines() const;
 
     SettingsFile m_settings;
     TOKBottomDlg* m_aboutDialog = nullptr;
+    TOKBottomDlg1* m_progressDialog = nullptr;
 
     QMenu* m_file1 = nullptr;
     QMenu* m_actions1 = nullptr;
@@ -87,7 +105,8 @@ private:
     QLabel* m_label2 = nullptr;
     SpinEdit* m_spinEdit1 = nullptr;
     SpinEdit* m_spinEdit2 = nullptr;
-    QWidget* m_comboPlace = nullptr;
+    TVxDirTreeCombo28* m_vxDirTreeCombo281 = nullptr;
+    TVxFilelistView28* m_vxFilelistView281 = nullptr;
     QTreeView* m_listView1 = nullptr;
     TrackListModel* m_model = nullptr;
     TrackListCommands* m_commands = nullptr;

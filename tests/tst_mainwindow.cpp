@@ -1,0 +1,381 @@
+#include "app/Dialog1.h"
+#include "app/Main.h"
+#include "app/ProgessBar.h"
+#include "app/SettingsFile.h"
+#include "app/Text.h"
+#include "app/TrackListModel.h"
+#include "explorer/VxDirTreeCombo28.h"
+#include "explorer/VxDirTreeView.h"
+#include "explorer/VxFilelistView28.h"
+#include "tests/support/ModalAnswerer.h"
+#include "tests/support/TestDir.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTest>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+
+#include <memory>
+
+namespace {
+
+// A main window whose settings file lives in a temporary folder.
+struct Window
+{
+    explicit Window(const QByteArray& settingsBytes = QByteArray())
+    {
+        if (!settingsBytes.isNull())
+            QVERIFY(dir.createFile(QStringLiteral("exe/ORVENFR.cfg"), settingsBytes));
+        QVERIFY(dir.createDir(QStringLiteral("exe")));
+        form = std::make_unique<TForm1>(settings());
+        form->setProgressDialog(&progress);
+    }
+    SettingsFile settings() const
+    {
+        return SettingsFile(dir.filePath(QStringLiteral("exe/ORVENFR.cfg")),
+                            dir.filePath(QStringLiteral("config/ORVEN/ORVENFR.cfg")));
+    }
+    template <typename T> T* find(const char* name) const
+    {
+        return form->findChild<T*>(QString::fromLatin1(name));
+    }
+    QString header(int column) const
+    {
+        return form->trackListModel()
+            ->headerData(column, Qt::Horizontal, Qt::DisplayRole)
+            .toString();
+    }
+    QAction* action(const char* name) const { return find<QAction>(name); }
+
+    TestDir dir;
+    TOKBottomDlg1 progress;
+    std::unique_ptr<TForm1> form;
+};
+
+const QByteArray EnglishFile = QByteArrayLiteral("\r\n\r\nEnglish\r\n");
+const QByteArray FrenchFile = QByteArrayLiteral("\r\n\r\nFrancais\r\n");
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void controlsExistWithTheirNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name :
+             {"ToolBar1",     "SpeedButton1", "SpeedButton2",      "SpeedButton3",
+              "SpeedButton4", "SpeedButton5", "SpeedButton6",      "SpeedButton7",
+              "Image1",       "Image2",       "GroupBox1",         "Label1",
+              "Label2",       "SpinEdit1",    "SpinEdit2",         "VxDirTreeCombo281",
+              "ListView1",    "StatusBar1",   "VxFilelistView281", "RichEdit1",
+              "SaveDialog2"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void controlsExistWithTheirNames()
+    {
+        QFETCH(QString, name);
+        Window w(EnglishFile);
+        QVERIFY2(w.form->findChild<QObject*>(name), qPrintable(name));
+    }
+
+    void toolbarButtonsInOrderAndSize()
+    {
+        Window w(EnglishFile);
+        w.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+        const char* order[] = {"SpeedButton1", "SpeedButton5", "SpeedButton4", "SpeedButton3",
+                               "SpeedButton2", "SpeedButton7", "SpeedButton6"};
+        const int lefts[] = {0, 39, 78, 118, 158, 198, 238};
+        const int firstLeft = w.find<QToolButton>(order[0])->x();
+        for (int i = 0; i < 7; ++i) {
+            const auto* button = w.find<QToolButton>(order[i]);
+            QCOMPARE(button->x() - firstLeft, lefts[i]);
+            QCOMPARE(button->height(), 37);
+            QCOMPARE(button->iconSize(), QSize(32, 32));
+            QVERIFY(!button->icon().isNull());
+        }
+        QCOMPARE(w.form->windowTitle(), QStringLiteral("ORVEN File Vivider"));
+        QVERIFY(!w.find<QTextEdit>("RichEdit1")->isVisible());
+    }
+
+    void startUpMarksColumnZeroInTheLoadedLanguage_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("firstHeader");
+        QTest::addColumn<QString>("groupTitle");
+        QTest::newRow("english") << EnglishFile << QStringLiteral("Number *")
+                                 << QStringLiteral("Process");
+        QTest::newRow("french") << FrenchFile << QStringLiteral("Numéro *")
+                                << QStringLiteral("Opération");
+        QTest::newRow("first-run-writes-english")
+            << QByteArray() << QStringLiteral("Number *") << QStringLiteral("Process");
+    }
+    void startUpMarksColumnZeroInTheLoadedLanguage()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(QString, firstHeader);
+        QFETCH(QString, groupTitle);
+        Window w(settings);
+        QCOMPARE(w.header(0), firstHeader);
+        QCOMPARE(w.find<QGroupBox>("GroupBox1")->title(), groupTitle);
+        for (int column = 1; column < 5; ++column)
+            QVERIFY(!w.header(column).endsWith(QStringLiteral(" *")));
+        QCOMPARE(w.form->VxFilelistView281()->Language(),
+                 groupTitle == QStringLiteral("Process") ? lnEnglish : lnFrench);
+        QCOMPARE(w.form->VxDirTreeCombo281()->Language(), lnFrench);
+    }
+
+    void languageSwitchRetextsAndDropsTheMarker()
+    {
+        Window w(EnglishFile);
+        QCOMPARE(w.header(0), QStringLiteral("Number *"));
+        w.action("French1")->trigger();
+        QVERIFY(w.action("French1")->isChecked());
+        QVERIFY(!w.action("English1")->isChecked());
+        QCOMPARE(w.header(0), QStringLiteral("Numéro"));
+        QCOMPARE(w.find<QToolButton>("SpeedButton6")->toolTip(), QStringLiteral("Quitter"));
+        QCOMPARE(w.action("Print1")->text(), QStringLiteral("&Imprimer"));
+        QCOMPARE(w.form->VxFilelistView281()->Language(), lnFrench);
+        w.action("English1")->trigger();
+        QCOMPARE(w.header(0), QStringLiteral("Number"));
+        QCOMPARE(w.find<QToolButton>("SpeedButton1")->toolTip(),
+                 QStringLiteral("Rename the MP3 files"));
+        QCOMPARE(w.action("English1")->text(), QStringLiteral("&English"));
+    }
+
+    void aboutDialogFollowsTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("closeKey");
+        QTest::newRow("french-enter")
+            << QStringLiteral("French1") << QStringLiteral("A propos de ORVEN File Vivider")
+            << int(Qt::Key_Return);
+        QTest::newRow("english-escape")
+            << QStringLiteral("English1") << QStringLiteral("About ORVEN File Vivider")
+            << int(Qt::Key_Escape);
+    }
+    void aboutDialogFollowsTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, caption);
+        QFETCH(int, closeKey);
+        Window w(EnglishFile);
+        TOKBottomDlg about;
+        w.form->setAboutDialog(&about);
+        w.form->findChild<QAction*>(language)->trigger();
+        QString seenCaption;
+        QString address;
+        ModalAnswerer boxes;
+        boxes.handle([&](QWidget* modal) {
+            seenCaption = modal->windowTitle();
+            address = modal->findChild<QLabel*>(QStringLiteral("StaticText3"))->text();
+            QTest::keyClick(modal, Qt::Key(closeKey));
+        });
+        w.action("about1")->trigger();
+        QCOMPARE(seenCaption, caption);
+        QCOMPARE(address, QStringLiteral("https://orven.example/file-vivider"));
+        QVERIFY(!about.isVisible());
+    }
+
+    void everyWayOfClosingWritesTheSettings_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("exit-button") << QStringLiteral("SpeedButton6");
+        QTest::newRow("file-exit") << QStringLiteral("Exit1");
+        QTest::newRow("close-box") << QString();
+    }
+    void everyWayOfClosingWritesTheSettings()
+    {
+        QFETCH(QString, way);
+        Window w(EnglishFile);
+        w.form->show();
+        w.action("French1")->trigger();
+        if (way == QStringLiteral("SpeedButton6"))
+            w.find<QToolButton>("SpeedButton6")->click();
+        else if (way == QStringLiteral("Exit1"))
+            w.action("Exit1")->trigger();
+        else
+            w.form->close();
+        QVERIFY(!w.form->isVisible());
+        QVERIFY(w.dir.read(QStringLiteral("exe/ORVENFR.cfg")).endsWith("\r\nFrench\r\n"));
+    }
+
+    void settingsFailureKeepsTheLayoutTexts()
+    {
+        // Both places lie under a file, so the default file cannot be written, even by root.
+        TestDir dir;
+        QVERIFY(dir.createFile(QStringLiteral("blocker")));
+        ModalAnswerer boxes;
+        TForm1 form(SettingsFile(dir.filePath(QStringLiteral("blocker/ORVENFR.cfg")),
+                                 dir.filePath(QStringLiteral("blocker/ORVEN/ORVENFR.cfg"))));
+        QCOMPARE(boxes.seen.size(), 1);
+        QCOMPARE(form.trackListModel()->columnCount(), 0);
+        QCOMPARE(form.findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->title(),
+                 QStringLiteral(" Opération "));
+        QCOMPARE(form.findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->toolTip(),
+                 QStringLiteral("Créer les répertoires"));
+        ModalAnswerer closing;
+        form.close();
+    }
+
+    void startFolderFillsTheTrackList()
+    {
+        Window w(EnglishFile);
+        QVERIFY(w.dir.createFile(QStringLiteral("music/00002 Beta.mp3"), "bb"));
+        QVERIFY(w.dir.createFile(QStringLiteral("music/Alpha.MP3"), "a"));
+        QVERIFY(w.dir.createFile(QStringLiteral("music/cover.jpg"), "c"));
+        QVERIFY(w.dir.createFile(QStringLiteral("music/.hidden.mp3"), "h"));
+        w.form->openStartFolder(w.dir.filePath(QStringLiteral("music")));
+        const QVector<TrackRow>& rows = w.form->trackListModel()->rows();
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows.at(0).subItems.at(TrackRow::Title), QStringLiteral(".hidden"));
+        QCOMPARE(rows.at(1).caption, QStringLiteral("00002"));
+        QCOMPARE(rows.at(1).subItems.at(TrackRow::Preview), QStringLiteral("00002 Beta"));
+        QCOMPARE(rows.at(2).subItems.at(TrackRow::Preview), QStringLiteral("00003 Alpha"));
+        QCOMPARE(rows.at(2).subItems.at(TrackRow::SizeText), QStringLiteral("1 KB"));
+        QVERIFY(w.form->VxDirTreeCombo281()->text().contains(QStringLiteral("music")));
+    }
+
+    void startFolderThatIsNoFolderIsReported()
+    {
+        Window w(EnglishFile);
+        QVERIFY(w.dir.createFile(QStringLiteral("song.mp3")));
+        ModalAnswerer boxes;
+        w.form->openStartFolder(w.dir.filePath(QStringLiteral("song.mp3")));
+        QCOMPARE(boxes.seen.size(), 1);
+        QVERIFY(boxes.seen.constFirst().startsWith(QStringLiteral("Avertissement|")));
+        QVERIFY(boxes.seen.constFirst().contains(QStringLiteral("is not a folder")));
+        QCOMPARE(w.form->trackListModel()->rowCount(), 0);
+        QCOMPARE(w.form->VxFilelistView281()->Directory(), QStringLiteral("Drives"));
+    }
+
+    void spinBoxesRecomputeThePreviews()
+    {
+        Window w(EnglishFile);
+        QVERIFY(w.dir.createFile(QStringLiteral("music/A.mp3")));
+        QVERIFY(w.dir.createFile(QStringLiteral("music/B.mp3")));
+        w.form->openStartFolder(w.dir.filePath(QStringLiteral("music")));
+        auto* start = w.find<QWidget>("SpinEdit1");
+        auto* edit = start->findChild<QLineEdit*>();
+        QVERIFY(edit);
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("10"));
+        QCOMPARE(w.form->trackListModel()->rows().at(1).subItems.at(TrackRow::Preview),
+                 QStringLiteral("00012 B"));
+    }
+
+    void emptyListCommandsWarn_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("print-button") << QStringLiteral("SpeedButton7");
+        QTest::newRow("rename-button") << QStringLiteral("SpeedButton1");
+        QTest::newRow("file-print") << QStringLiteral("Print1");
+        QTest::newRow("file-export") << QStringLiteral("Export1");
+        QTest::newRow("actions-rename") << QStringLiteral("CreateDir1");
+    }
+    void emptyListCommandsWarn()
+    {
+        QFETCH(QString, command);
+        Window w(EnglishFile);
+        ModalAnswerer boxes;
+        if (auto* button = w.form->findChild<QToolButton*>(command))
+            button->click();
+        else
+            w.form->findChild<QAction*>(command)->trigger();
+        QCOMPARE(boxes.seen, QStringList{QStringLiteral(
+                                 "Avertissement|The selected directory does not contain any "
+                                 "MP3 file.")});
+    }
+
+    void exportAsksBeforeReplacingAFile_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("no-keeps-the-file") << QStringLiteral("&No") << QByteArray("precious");
+        QTest::newRow("yes-replaces-it")
+            << QStringLiteral("&Yes") << QByteArray("00001;A\r\n;B\r\n");
+    }
+    void exportAsksBeforeReplacingAFile()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QByteArray, expected);
+        Window w(EnglishFile);
+        QVERIFY(w.dir.createFile(QStringLiteral("music/00001 A.mp3")));
+        QVERIFY(w.dir.createFile(QStringLiteral("music/B.mp3")));
+        QVERIFY(w.dir.createFile(QStringLiteral("list.txt"), "precious"));
+        w.form->openStartFolder(w.dir.filePath(QStringLiteral("music")));
+        const QString target = w.dir.filePath(QStringLiteral("list.txt"));
+        ModalAnswerer boxes;
+        boxes.handle([target](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog);
+            dialog->selectFile(target);
+            // Queued: the replace question opens inside accept(), and must be answered too.
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        });
+        boxes.answer(answer);
+        w.form->Export1Click();
+        QTRY_COMPARE(boxes.seen.size(), 2);
+        QCOMPARE(w.dir.read(QStringLiteral("list.txt")), expected);
+    }
+
+    // Pictures for the documentation, made only when SCREENSHOT_DIR names a folder.
+    void screenshots()
+    {
+        const QString folder = qEnvironmentVariable("SCREENSHOT_DIR");
+        if (folder.isEmpty())
+            QSKIP("SCREENSHOT_DIR is not set");
+        Window w(EnglishFile);
+        const char* titles[] = {
+            "00003 Morning Light", "00001 Harbour Lights",    "Interlude",
+            "00002 Northern Road", "00004 The Long Way Home", "00005 Paper Boats"};
+        int size = 3100000;
+        for (const char* title : titles) {
+            QVERIFY(w.dir.createFile(QStringLiteral("Album/") + QString::fromLatin1(title) +
+                                         QStringLiteral(".mp3"),
+                                     QByteArray(size, 'x')));
+            size += 731000;
+        }
+        w.form->resize(1000, 560);
+        w.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+        w.form->openStartFolder(w.dir.filePath(QStringLiteral("Album")));
+        w.form->ListView1ColumnClick(0);
+        auto* view = w.find<QTreeView>("ListView1");
+        view->setCurrentIndex(view->model()->index(2, 0));
+        QTest::qWait(50);
+        QVERIFY(w.form->grab().save(folder + QStringLiteral("/main-window.png")));
+
+        TVxDirTreeCombo28* combo = w.form->VxDirTreeCombo281();
+        combo->ToggleDropDown();
+        QWidget* tree = combo->Tree();
+        QTRY_VERIFY(tree->isVisible());
+        QTest::qWait(50);
+        QPixmap picture = w.form->grab();
+        QPainter painter(&picture);
+        painter.drawPixmap(tree->mapToGlobal(QPoint(0, 0)) - w.form->mapToGlobal(QPoint(0, 0)),
+                           tree->grab());
+        painter.end();
+        QVERIFY(picture.save(folder + QStringLiteral("/folder-picker-open.png")));
+        combo->ToggleDropDown();
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
