@@ -28,7 +28,7 @@
 
 namespace {
 
-constexpr int kRuns = 5;
+constexpr int kRuns = 9;
 
 // Every twentieth file is no MP3; most MP3 names carry a five-digit number, some do not.
 bool makeFolder(const QByteArray& folder, int count)
@@ -46,9 +46,13 @@ bool makeFolder(const QByteArray& folder, int count)
         const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
         if (fd < 0)
             return false;
-        // Sparse sizes of a few megabytes, so the size texts vary as they do in a music folder.
+        // Sparse sizes of a few megabytes and times spread over some years, so the size and
+        // modified texts vary as they do in a music folder.
         const bool sized = ::ftruncate(fd, off_t(1000000 + (i * 104729) % 9000000)) == 0;
-        if (::close(fd) != 0 || !sized)
+        const struct timespec times[2] = {{0, UTIME_OMIT},
+                                          {1100000000 + time_t(i) * 997, long(i % 1000) * 1000}};
+        const bool timed = ::futimens(fd, times) == 0;
+        if (::close(fd) != 0 || !sized || !timed)
             return false;
     }
     return true;

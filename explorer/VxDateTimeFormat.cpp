@@ -1,30 +1,15 @@
 #include "explorer/VxDateTimeFormat.h"
 
+#include "explorer/VxDateTimePattern.h"
+
 #include <QDateTime>
 #include <QLocale>
 
 namespace {
 
-constexpr int MaxPatternDepth = 2;
-
 bool isAsciiLetter(QChar c)
 {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
-
-QChar lowerAscii(QChar c)
-{
-    return (c >= u'A' && c <= u'Z') ? QChar(c.unicode() + (u'a' - u'A')) : c;
-}
-
-// The length of the run of the letter at i, ignoring the letter case.
-int caselessRun(QStringView pattern, qsizetype i)
-{
-    const QChar letter = lowerAscii(pattern[i]);
-    int count = 1;
-    while (i + count < pattern.size() && lowerAscii(pattern[i + count]) == letter)
-        ++count;
-    return count;
 }
 
 // The length of the run of exactly the character at i.
@@ -34,139 +19,6 @@ int exactRun(QStringView pattern, qsizetype i)
     while (i + count < pattern.size() && pattern[i + count] == pattern[i])
         ++count;
     return count;
-}
-
-bool startsAt(QStringView pattern, qsizetype i, QStringView text)
-{
-    return pattern.mid(i, text.size()).compare(text, Qt::CaseInsensitive) == 0;
-}
-
-QString padded(int value, int width)
-{
-    return QString::number(value).rightJustified(width, u'0');
-}
-
-// An hour token writes a 12-hour clock when an am/pm token follows before the next hour.
-bool twelveHourFollows(QStringView pattern, qsizetype from)
-{
-    QChar quote;
-    for (qsizetype i = from; i < pattern.size(); ++i) {
-        const QChar c = pattern[i];
-        if (!quote.isNull()) {
-            if (c == quote)
-                quote = QChar();
-            continue;
-        }
-        if (c == u'\'' || c == u'"')
-            quote = c;
-        else if (startsAt(pattern, i, u"AM/PM") || startsAt(pattern, i, u"AMPM"))
-            return true;
-        else if (lowerAscii(c) == u'h')
-            return false;
-    }
-    return false;
-}
-
-QString nameAt(const QStringList& names, int index)
-{
-    return index >= 0 && index < names.size() ? names.at(index) : QString();
-}
-
-void appendFormatted(QString& out, QStringView pattern, const QDateTime& local,
-                     const VxFormatSettings& settings, int depth)
-{
-    const QDate date = local.date();
-    const QTime time = local.time();
-    QChar lastToken;
-    qsizetype i = 0;
-    while (i < pattern.size()) {
-        const QChar c = pattern[i];
-        if (c == u'\'' || c == u'"') {
-            qsizetype end = pattern.indexOf(c, i + 1);
-            if (end < 0)
-                end = pattern.size();
-            out += pattern.mid(i + 1, end - i - 1);
-            i = end + 1;
-            continue;
-        }
-        if (startsAt(pattern, i, u"AM/PM")) {
-            // The letters as written: "am/pm" gives am or pm, "AM/PM" AM or PM.
-            out += pattern.mid(time.hour() < 12 ? i : i + 3, 2);
-            lastToken = u'a';
-            i += 5;
-            continue;
-        }
-        if (startsAt(pattern, i, u"AMPM")) {
-            out += time.hour() < 12 ? settings.amDesignator : settings.pmDesignator;
-            lastToken = u'a';
-            i += 4;
-            continue;
-        }
-        if (!isAsciiLetter(c)) {
-            if (c == u'/')
-                out += settings.dateSeparator;
-            else if (c == u':')
-                out += settings.timeSeparator;
-            else
-                out += c;
-            ++i;
-            continue;
-        }
-        const int count = caselessRun(pattern, i);
-        QChar token = lowerAscii(c);
-        if (token == u'm' && lastToken == u'h')
-            token = u'n';
-        lastToken = token;
-        i += count;
-        switch (token.unicode()) {
-        case u'd':
-            if (count <= 2)
-                out += padded(date.day(), count);
-            else if (count == 3)
-                out += nameAt(settings.shortDayNames, date.dayOfWeek() - 1);
-            else
-                out += nameAt(settings.longDayNames, date.dayOfWeek() - 1);
-            break;
-        case u'm':
-            if (count <= 2)
-                out += padded(date.month(), count);
-            else if (count == 3)
-                out += nameAt(settings.shortMonthNames, date.month() - 1);
-            else
-                out += nameAt(settings.longMonthNames, date.month() - 1);
-            break;
-        case u'y':
-            out += count <= 2 ? padded(date.year() % 100, 2) : padded(date.year(), 4);
-            break;
-        case u'h': {
-            int hour = time.hour();
-            if (twelveHourFollows(pattern, i)) {
-                if (hour == 0)
-                    hour = 12;
-                else if (hour > 12)
-                    hour -= 12;
-            }
-            out += padded(hour, qMin(count, 2));
-            break;
-        }
-        case u'n':
-            out += padded(time.minute(), qMin(count, 2));
-            break;
-        case u's':
-            out += padded(time.second(), qMin(count, 2));
-            break;
-        case u't':
-            // The runtime patterns hold no "t", so one level of nesting is all there is.
-            if (depth < MaxPatternDepth)
-                appendFormatted(
-                    out, count == 1 ? settings.shortTimePattern() : settings.longTimePattern(),
-                    local, settings, depth + 1);
-            break;
-        default:
-            out += pattern.mid(i - count, count);
-            break;
-        }
-    }
 }
 
 // A character that separates the fields of a locale pattern: not a letter, digit, blank,
@@ -414,7 +266,5 @@ QString TimePatternText(TTmFormat format, const VxFormatSettings& settings)
 QString FormatDateTimePattern(const QString& pattern, const QDateTime& local,
                               const VxFormatSettings& settings)
 {
-    QString out;
-    appendFormatted(out, pattern, local, settings, 0);
-    return out;
+    return VxDateTimePattern(pattern, settings).format(local.date(), local.time());
 }

@@ -1,12 +1,12 @@
 #include "explorer/VxFileListing.h"
 
+#include "explorer/VxDateTimePattern.h"
 #include "explorer/VxFileListRules.h"
 #include "explorer/VxFileListTexts.h"
 #include "explorer/VxPathUtils.h"
 #include "platform/DirEnum.h"
+#include "platform/LocalTime.h"
 #include "platform/Volumes.h"
-
-#include <QHash>
 
 #include <vector>
 
@@ -38,12 +38,14 @@ const QString& fileKind()
 
 // The modified text depends on the whole second only (the patterns have no
 // finer token), and the files of a folder often share their seconds, so rows
-// share the texts too.
+// share the texts too: a small cache indexed by the second, which costs
+// nothing to look up when every file has a time of its own. The pattern is read
+// once for the whole pass.
 class ModifiedTexts
 {
 public:
     ModifiedTexts(const QString& datePattern, const QString& timePattern)
-        : m_datePattern(datePattern), m_timePattern(timePattern)
+        : m_pattern(datePattern + u' ' + timePattern, VxFormatSettings::runtime()), m_slots(kSlots)
     {
     }
 
@@ -52,17 +54,26 @@ public:
         qint64 seconds = mtimeNsec / kNsecPerSec;
         if (mtimeNsec % kNsecPerSec < 0)
             --seconds;
-        auto found = m_texts.constFind(seconds);
-        if (found == m_texts.constEnd())
-            found = m_texts.insert(
-                seconds, FileTimeToText(seconds * kNsecPerSec, m_datePattern, m_timePattern));
-        return found.value();
+        Slot& slot = m_slots[size_t(quint64(seconds) % kSlots)];
+        if (!slot.filled || slot.seconds != seconds) {
+            slot.filled = true;
+            slot.seconds = seconds;
+            slot.text = FileTimeToText(seconds * kNsecPerSec, m_pattern);
+        }
+        return slot.text;
     }
 
 private:
-    QString m_datePattern;
-    QString m_timePattern;
-    QHash<qint64, QString> m_texts;
+    static constexpr size_t kSlots = 4096;
+    struct Slot
+    {
+        bool filled = false;
+        qint64 seconds = 0;
+        QString text;
+    };
+
+    VxDateTimePattern m_pattern;
+    std::vector<Slot> m_slots;
 };
 
 // Windows-style masks: a pattern ending in ".*" also matches a name without an
@@ -119,6 +130,7 @@ bool addFiles(QVector<ListingRow>& rows, const QString& directory, const QString
 
     ModifiedTexts modifiedTexts(options.datePattern, options.timePattern);
     const qsizetype before = rows.size();
+    rows.reserve(before + qsizetype(entries.size()));
     for (const platform::DirEntry& entry : entries) {
         if (widened && !matchesMask(namePattern, entry.name))
             continue;

@@ -1,13 +1,15 @@
 #include "explorer/VxPathUtils.h"
 
 #include "explorer/VxDateTimeFormat.h"
+#include "explorer/VxDateTimePattern.h"
+#include "platform/LocalTime.h"
 
 #include <QDateTime>
 
 namespace {
 
 constexpr QChar Separator = u'/';
-constexpr qint64 NsecPerMsec = 1000000;
+constexpr qint64 NsecPerSec = 1000000000;
 
 } // namespace
 
@@ -48,19 +50,46 @@ QString FileNameWithoutExt(const QString& path)
 
 QString FormatSizeKB(const QString& kind, qint64 size)
 {
-    if (kind.toUpper() == u"DIR")
+    // Only a three-letter kind can be "DIR"; the others are not upper-cased, which would cost
+    // an allocation per listed file.
+    if (kind.size() == 3 && kind.toUpper() == u"DIR")
         return QStringLiteral(" ");
     const qint64 counted = size > 0 && size < 1024 ? 1024 : size;
-    return QString::number(counted / 1024) + QStringLiteral(" KB");
+    if (counted < 0)
+        return QString::number(counted / 1024) + QStringLiteral(" KB");
+    // Written backwards into one buffer: a single allocation per listed file.
+    char16_t text[32] = {};
+    qsizetype begin = 29;
+    text[29] = u' ';
+    text[30] = u'K';
+    text[31] = u'B';
+    qint64 kilobytes = counted / 1024;
+    do {
+        text[--begin] = char16_t(u'0' + kilobytes % 10);
+        kilobytes /= 10;
+    } while (kilobytes > 0);
+    return QString(reinterpret_cast<const QChar*>(text + begin), 32 - begin);
 }
 
 QString FileTimeToText(qint64 mtimeNsecUtc, const QString& datePattern, const QString& timePattern)
 {
-    // Round towards the past so a time just before 1970 does not show the next millisecond.
-    qint64 msecs = mtimeNsecUtc / NsecPerMsec;
-    if (mtimeNsecUtc % NsecPerMsec < 0)
-        --msecs;
-    const QDateTime local = QDateTime::fromMSecsSinceEpoch(msecs, Qt::UTC).toLocalTime();
-    return FormatDateTimePattern(datePattern + u' ' + timePattern, local,
-                                 VxFormatSettings::runtime());
+    platform::reloadTimeZone();
+    return FileTimeToText(mtimeNsecUtc, VxDateTimePattern(datePattern + u' ' + timePattern,
+                                                          VxFormatSettings::runtime()));
+}
+
+QString FileTimeToText(qint64 mtimeNsecUtc, const VxDateTimePattern& pattern)
+{
+    // Round towards the past so a time just before 1970 does not show the next second.
+    qint64 seconds = mtimeNsecUtc / NsecPerSec;
+    if (mtimeNsecUtc % NsecPerSec < 0)
+        --seconds;
+    QDate date;
+    QTime time;
+    if (!platform::localDateTime(seconds, date, time)) {
+        const QDateTime local = QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC).toLocalTime();
+        date = local.date();
+        time = local.time();
+    }
+    return pattern.format(date, time);
 }

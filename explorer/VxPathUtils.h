@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class VxDateTimePattern;
+
 // Path string rules of the file-explorer components, on the native separator "/".
 
 // An empty path stays empty; any other path ends with exactly the one "/" it had or got.
@@ -21,3 +23,6 @@ QString FormatSizeKB(const QString& kind, qint64 size);
 // A file time (UTC nanoseconds since 1970) in local time, written as datePattern, a blank and
 // timePattern with the runtime's format settings.
 QString FileTimeToText(qint64 mtimeNsecUtc, const QString& datePattern, const QString& timePattern);
+// The same with the pattern (date pattern, blank, time pattern) read once, for many times, by
+// the time zone rules last read (platform::reloadTimeZone).
+QString FileTimeToText(qint64 mtimeNsecUtc, const VxDateTimePattern& pattern);
