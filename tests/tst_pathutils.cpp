@@ -24,6 +24,8 @@ private slots:
     void formatSizeKB();
     void fileTimeToText_data();
     void fileTimeToText();
+    void fileTimeFollowsTimeZoneChange_data();
+    void fileTimeFollowsTimeZoneChange();
 };
 
 void TestPathUtils::ensureTrailingBackslash_data()
@@ -173,6 +175,35 @@ void TestPathUtils::fileTimeToText()
     const QString date = local.toString(u"dd/MM/yyyy"_qs).replace(u'/', settings.dateSeparator);
     const QString time = local.toString(u"HH:mm:ss"_qs).replace(u':', settings.timeSeparator);
     QCOMPARE(FileTimeToText(nsec, u"dd/MM/yyyy"_qs, u"hh:nn:ss"_qs), date + u' ' + time);
+}
+
+void TestPathUtils::fileTimeFollowsTimeZoneChange_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QString>("expected");
+    // Zone rules written out in TZ, so no zone database is needed.
+    QTest::newRow("utc") << QByteArray("UTC0") << u"01/01/1970 00:00"_qs;
+    QTest::newRow("half-hour-east") << QByteArray("IST-5:30") << u"01/01/1970 05:30"_qs;
+    QTest::newRow("west-previous-day") << QByteArray("EST5") << u"31/12/1969 19:00"_qs;
+}
+
+// A zone changed while the program runs applies to the next text.
+void TestPathUtils::fileTimeFollowsTimeZoneChange()
+{
+    QFETCH(QByteArray, zone);
+    QFETCH(QString, expected);
+    const QByteArray previous = qgetenv("TZ");
+    const bool hadZone = qEnvironmentVariableIsSet("TZ");
+    qputenv("TZ", zone);
+    const QString text = FileTimeToText(0, u"dd/MM/yyyy"_qs, u"hh:nn"_qs);
+    if (hadZone)
+        qputenv("TZ", previous);
+    else
+        qunsetenv("TZ");
+    const VxFormatSettings& settings = VxFormatSettings::runtime();
+    QCOMPARE(text, QString(expected)
+                       .replace(u'/', settings.dateSeparator)
+                       .replace(u':', settings.timeSeparator));
 }
 
 QTEST_GUILESS_MAIN(TestPathUtils)
