@@ -2,11 +2,14 @@
 
 #include "app/WaitCursor.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFrame>
 #include <QMetaObject>
 #include <QProgressBar>
 #include <QTimer>
+#include <QWindow>
 
 TOKBottomDlg1::TOKBottomDlg1(QWidget* parent) : QDialog(parent)
 {
@@ -44,6 +47,7 @@ void TOKBottomDlg1::FormActivate()
 
     m_progressBar->setMaximum(run.count);
     m_progressBar->setValue(0);
+    waitUntilExposed();
     {
         WaitCursor wait;
         try {
@@ -67,6 +71,18 @@ void TOKBottomDlg1::FormActivate()
         }
     }
     m_timer->start();
+}
+
+void TOKBottomDlg1::waitUntilExposed()
+{
+    // Shown is not yet on screen: until the window system exposes the dialog nothing it paints
+    // reaches the screen, and the run would show a blank box until its end. Only window system
+    // events are taken in, so no click reaches the program meanwhile.
+    QElapsedTimer waited;
+    waited.start();
+    while (windowHandle() && !windowHandle()->isExposed() && waited.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    repaint();
 }
 
 void TOKBottomDlg1::Timer1Timer()

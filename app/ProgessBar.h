@@ -38,6 +38,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void waitUntilExposed();
+
     QProgressBar* m_progressBar;
     QTimer* m_timer;
     Run m_run;
