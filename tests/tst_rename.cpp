@@ -319,26 +319,52 @@ void TestRename::ignoringCasePlan()
 
 void TestRename::caseChangeOnCaselessVolume()
 {
-    // A folder on a volume that ignores case (vfat, exfat) can be named by the environment.
-    const QByteArray path = qgetenv("ORVEN_TEST_CASELESS_DIR");
-    if (path.isEmpty() || !platform::probeFileSystem(path).caseInsensitive)
-        QSKIP("No folder on a volume that ignores letter case (set ORVEN_TEST_CASELESS_DIR)");
+    // A small vfat image mounted for the test, or a folder the environment names.
+    TestDir dir;
+    QByteArray path = qgetenv("ORVEN_TEST_CASELESS_DIR");
+    const QString mountPoint = dir.filePath(QStringLiteral("vfat"));
+    bool mounted = false;
+    if (path.isEmpty()) {
+        const QString mkfs = QStandardPaths::findExecutable(
+            QStringLiteral("mkfs.vfat"), {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
+        const QString image = dir.filePath(QStringLiteral("vfat.img"));
+        if (mkfs.isEmpty() || !runsAsRoot() || !dir.createDir(QStringLiteral("vfat")) ||
+            !mountCommand({QStringLiteral("-C"), image, QStringLiteral("4096")}, mkfs) ||
+            !mountCommand({QStringLiteral("-o"), QStringLiteral("loop"), image, mountPoint}))
+            QSKIP("No vfat volume can be made here (set ORVEN_TEST_CASELESS_DIR)");
+        mounted = true;
+        path = QFile::encodeName(mountPoint);
+    }
     const QByteArray sub = path + "/orven-case-test";
-    QDir().mkpath(QFile::decodeName(sub));
-    QFile file(QFile::decodeName(sub + "/Song.MP3"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("song");
-    file.close();
-    platform::FileStat st;
-    platform::SyncedFolder(sub).stat("Song.MP3", &st);
+    QVERIFY(QDir().mkpath(QFile::decodeName(sub)));
+    for (const QByteArray name : {"Song.MP3", "a.mp3", "b.mp3"}) {
+        QFile file(QFile::decodeName(sub + '/' + name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(name);
+    }
+    const bool caseless = platform::probeFileSystem(sub).caseInsensitive;
+    std::vector<RenameRequest> requests;
+    for (const auto& [from, to] :
+         {std::pair<QByteArray, QByteArray>{"Song.MP3", "Song.mp3"}, {"a.mp3", "B.mp3"}}) {
+        platform::FileStat st;
+        platform::SyncedFolder(sub).stat(from, &st);
+        requests.push_back({from, to, st.size, st.mtimeNsec});
+    }
     RenameEngine engine;
-    QVERIFY(engine.prepare(sub, {{"Song.MP3", "Song.mp3", st.size, st.mtimeNsec}}));
+    const bool prepared = engine.prepare(sub, requests);
     engine.run();
     std::vector<QByteArray> names;
     platform::SyncedFolder(sub).readNames(&names);
+    std::sort(names.begin(), names.end());
     QDir(QFile::decodeName(sub)).removeRecursively();
-    QCOMPARE(statusesOf(engine), std::vector<RenameStatus>{RenameStatus::Renamed});
-    QCOMPARE(names, std::vector<QByteArray>{"Song.mp3"});
+    if (mounted)
+        mountCommand({QStringLiteral("-l"), mountPoint}, QStringLiteral("umount"));
+    QVERIFY(caseless);
+    QVERIFY(prepared);
+    QCOMPARE(
+        statusesOf(engine),
+        (std::vector<RenameStatus>{RenameStatus::Renamed, RenameStatus::TargetExistsIgnoringCase}));
+    QCOMPARE(names, (std::vector<QByteArray>{"Song.mp3", "a.mp3", "b.mp3"}));
 }
 
 void TestRename::readOnlyFolder()
