@@ -154,6 +154,7 @@ private slots:
     void unusableJournal();
     void neverOverwritesOnRecovery();
     void offerRollsBack();
+    void offerRemovesDamagedJournal();
     void killedAtManyPoints();
 };
 
@@ -306,6 +307,20 @@ void TestRenameRecovery::offerRollsBack()
     answerNextBox(false, QString()); // the report that follows
     QVERIFY(recoveryoffer::offerRecovery(&parent, dir.pathBytes()));
     QCOMPARE(snapshot(dir.pathBytes()), placed(kSmallRun, false));
+}
+
+void TestRenameRecovery::offerRemovesDamagedJournal()
+{
+    TestDir dir;
+    QVERIFY(createFiles(dir, kSmallRun));
+    QVERIFY(dir.createFile(kJournal, "not a journal"));
+    const QMap<QByteArray, QByteArray> before = snapshot(dir.pathBytes());
+    QWidget parent;
+    answerNextBox(true, QStringLiteral("RemoveJournalButton"));
+    QVERIFY(recoveryoffer::offerRecovery(&parent, dir.pathBytes()));
+    QMap<QByteArray, QByteArray> expected = before;
+    expected.remove(RenameJournal::fileName());
+    QCOMPARE(snapshot(dir.pathBytes()), expected);
 }
 
 void TestRenameRecovery::killedAtManyPoints()
