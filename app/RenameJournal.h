@@ -21,8 +21,9 @@ namespace renaming {
 // - a cycle's mark, appended before the cycle's closing rename (Closing) or before its
 //   renames are undone (Reverting), which tells the two states a cycle's names cannot tell
 //   apart (every file under its old name, or every one under its new name);
-// - the end of a phase, appended once the folder is durable, after which every group before
-//   the given one is known to be done.
+// - the end of a phase, appended once the folder is durable and itself made durable: every
+//   group before the given one is settled (done, or stopped where its failure left it) and
+//   its records are on the disk.
 // Where every other group stands is read from the folder itself: each state of a group leaves
 // exactly one of its names free.
 class RenameJournal
@@ -54,7 +55,7 @@ public:
     Load open(const platform::SyncedFolder& folder, QString* detail = nullptr);
 
     int mark(int group, Mark mark);
-    // Every group before `groupsDone` is done and the folder has been made durable.
+    // Every group before `groupsDone` is settled and the folder has been made durable.
     int endPhase(int groupsDone);
     // Deletes the journal and makes the deletion durable.
     int remove(const platform::SyncedFolder& folder);

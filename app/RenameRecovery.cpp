@@ -83,10 +83,13 @@ int RenameRecovery::inferState(int g) const
     }
     if (absentCount != 1)
         return -1;
-    const bool ends = group.cycle && absent == 0;
+    if (!group.cycle || absent != 0)
+        return absent;
+    // Before the last phase end the marks are durable; after it one may have been lost with
+    // the power, so the files have their say first.
     if (g < m_journal.groupsDone())
-        return ends || (!group.cycle && absent == group.length()) ? group.length() : -1;
-    return ends ? stateFromEnds(g) : absent;
+        return m_journal.lastMark(g) == RenameJournal::Mark::Closing ? group.length() : 0;
+    return stateFromEnds(g);
 }
 
 // A cycle's names are all taken both before it starts and after it ends. The files tell the
