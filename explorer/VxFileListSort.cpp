@@ -22,7 +22,7 @@ bool hasOwnCaseMapping(const QLocale& locale)
            language == QLocale::Lithuanian;
 }
 
-void packHead(const QString& text, quint64 (&head)[2])
+void packHead(QStringView text, quint64 (&head)[2])
 {
     const qsizetype count = std::min<qsizetype>(text.size(), 8);
     for (qsizetype i = 0; i < count; ++i)
@@ -31,14 +31,14 @@ void packHead(const QString& text, quint64 (&head)[2])
 
 // Code-unit order, the packed heads first. Units missing from a short text pack as 0, below
 // every character a name can hold, so equal heads mean the texts agree that far.
-int compareByCodeUnits(const QString& a, const quint64 (&headA)[2], const QString& b,
+int compareByCodeUnits(QStringView a, const quint64 (&headA)[2], QStringView b,
                        const quint64 (&headB)[2])
 {
     for (int i = 0; i < 2; ++i) {
         if (headA[i] != headB[i])
             return headA[i] < headB[i] ? -1 : 1;
     }
-    return QString::compare(a, b, Qt::CaseSensitive);
+    return a.compare(b, Qt::CaseSensitive);
 }
 
 int sign(qint64 value)
@@ -88,15 +88,31 @@ qint64 VxFileListSort::timeKey(const QString& timeKeyText)
     return timeKeyText.toLongLong();
 }
 
-VxFileListSort::Key VxFileListSort::keyOf(const ListingRow& row) const
+void VxFileListSort::appendUpper(QString& arena, const QString& caption) const
+{
+    // Most names are ASCII: upper-cased here without a string of their own per row, unless the
+    // locale maps ASCII letters its own way.
+    const bool ascii = !m_localeCase && std::all_of(caption.cbegin(), caption.cend(),
+                                                    [](QChar c) { return c.unicode() < 0x80; });
+    if (!ascii) {
+        arena += m_localeCase ? m_locale.toUpper(caption) : caption.toUpper();
+        return;
+    }
+    for (const QChar c : caption)
+        arena += (c >= u'a' && c <= u'z') ? QChar(c.unicode() - (u'a' - u'A')) : c;
+}
+
+VxFileListSort::Key VxFileListSort::keyOf(const ListingRow& row, QString& arena) const
 {
     Key key;
     key.isDir = subItem(row, 5) == kDirKind;
     key.isParent = row.caption == m_parentCaption;
     switch (m_column) {
     case vxcolumn::Name:
-        key.text = m_localeCase ? m_locale.toUpper(row.caption) : row.caption.toUpper();
-        packHead(key.text, key.head);
+        key.offset = arena.size();
+        appendUpper(arena, row.caption);
+        key.length = arena.size() - key.offset;
+        packHead(QStringView(arena).mid(key.offset, key.length), key.head);
         break;
     case vxcolumn::Size:
         key.number = sizeKey(subItem(row, 0));
@@ -116,7 +132,7 @@ VxFileListSort::Key VxFileListSort::keyOf(const ListingRow& row) const
     return key;
 }
 
-int VxFileListSort::compareKeys(const Key& a, const Key& b) const
+int VxFileListSort::compareKeys(const Key& a, const Key& b, const QString& arena) const
 {
     int result = 0;
     if (a.isDir != b.isDir) {
@@ -124,7 +140,8 @@ int VxFileListSort::compareKeys(const Key& a, const Key& b) const
     } else {
         switch (m_column) {
         case vxcolumn::Name:
-            result = sign(compareByCodeUnits(a.text, a.head, b.text, b.head));
+            result = sign(compareByCodeUnits(QStringView(arena).mid(a.offset, a.length), a.head,
+                                             QStringView(arena).mid(b.offset, b.length), b.head));
             break;
         case vxcolumn::Size:
         case vxcolumn::Modified:
@@ -145,15 +162,26 @@ int VxFileListSort::compareKeys(const Key& a, const Key& b) const
 
 int VxFileListSort::compare(const ListingRow& a, const ListingRow& b) const
 {
-    return compareKeys(keyOf(a), keyOf(b));
+    QString arena;
+    const Key first = keyOf(a, arena);
+    const Key second = keyOf(b, arena);
+    return compareKeys(first, second, arena);
 }
 
 QVector<int> VxFileListSort::order(const QVector<ListingRow>& rows) const
 {
+    // The upper-cased names of all rows, one after another in one string.
+    QString arena;
+    if (m_column == vxcolumn::Name) {
+        qsizetype total = 0;
+        for (const ListingRow& row : rows)
+            total += row.caption.size();
+        arena.reserve(total);
+    }
     QVector<Key> keys;
     keys.reserve(rows.size());
     for (const ListingRow& row : rows)
-        keys.append(keyOf(row));
+        keys.append(keyOf(row, arena));
 
     QVector<int> indexes(rows.size());
     std::iota(indexes.begin(), indexes.end(), 0);
@@ -161,8 +189,8 @@ QVector<int> VxFileListSort::order(const QVector<ListingRow>& rows) const
     if (m_descending)
         first = std::stable_partition(indexes.begin(), indexes.end(),
                                       [&keys](int i) { return keys.at(i).isParent; });
-    std::stable_sort(first, indexes.end(), [this, &keys](int a, int b) {
-        return compareKeys(keys.at(a), keys.at(b)) < 0;
+    std::stable_sort(first, indexes.end(), [this, &keys, &arena](int a, int b) {
+        return compareKeys(keys.at(a), keys.at(b), arena) < 0;
     });
     return indexes;
 }

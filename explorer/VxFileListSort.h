@@ -49,14 +49,18 @@ private:
         bool isParent = false;
         qint64 number = 0;
         QString text;
-        // The first eight code units of `text`, packed so that comparing the two numbers
-        // compares those units: most pairs differ there, and the strings themselves, spread over
-        // the heap, are then never touched.
+        // The upper-cased name, a slice of the arena string the keys are made with.
+        qsizetype offset = 0;
+        qsizetype length = 0;
+        // The first eight code units of the name, packed so that comparing the two numbers
+        // compares those units: most pairs differ there, and the names are then never read.
         quint64 head[2] = {0, 0};
     };
 
-    Key keyOf(const ListingRow& row) const;
-    int compareKeys(const Key& a, const Key& b) const;
+    // Appends `caption` in upper case by the locale's rules.
+    void appendUpper(QString& arena, const QString& caption) const;
+    Key keyOf(const ListingRow& row, QString& arena) const;
+    int compareKeys(const Key& a, const Key& b, const QString& arena) const;
 
     int m_column;
     bool m_descending;

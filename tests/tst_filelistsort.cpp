@@ -1,5 +1,6 @@
 #include "explorer/VxFileListSort.h"
 
+#include <QLocale>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -49,9 +50,26 @@ private slots:
     void order();
     void compare_data();
     void compare();
+    void nameOrderFollowsLocaleCaseMapping();
     void sizeKey_data();
     void sizeKey();
 };
+
+// Under a Turkish locale "i" upper-cases to a dotted capital I, which sorts after Z.
+void TestFileListSort::nameOrderFollowsLocaleCaseMapping()
+{
+    const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
+    if (turkish.toUpper(u"i"_s) != u"\u0130"_s)
+        QSKIP("This Qt has no Turkish case mapping.");
+    const QVector<ListingRow> input = rows({u"iz.mp3"_s, u"Zz.mp3"_s});
+    const QLocale previous;
+    QLocale::setDefault(turkish);
+    const QVector<int> order = VxFileListSort(0, false, kParent).order(input);
+    QLocale::setDefault(previous);
+    QCOMPARE(captionsInOrder(input, order), (QStringList{u"Zz.mp3"_s, u"iz.mp3"_s}));
+    QCOMPARE(captionsInOrder(input, VxFileListSort(0, false, kParent).order(input)),
+             (QStringList{u"iz.mp3"_s, u"Zz.mp3"_s}));
+}
 
 void TestFileListSort::order_data()
 {
