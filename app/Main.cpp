@@ -396,7 +396,7 @@ void TForm1::VxDirTreeCombo281PathChange(QObject* sender, const QString& path)
         recoveryoffer::offerRecovery(this, folder);
         m_vxFilelistView281->UpdateFileList();
     }
-    m_commands->RebuildTrackList();
+    rebuildFromFileList();
     m_commands->UpdatePreview();
 }
 
@@ -410,6 +410,15 @@ void TForm1::openStartFolder(const QString& path)
     // As after a pick in the tree: the reader first, then the combo, whose event rebuilds the list.
     m_vxFilelistView281->setDirectory(folder.absoluteFilePath());
     m_vxDirTreeCombo281->OpenPath(folder.absoluteFilePath());
+}
+
+void TForm1::rebuildFromFileList()
+{
+    // The folder's names are read with the rows, so the previews can be checked against them.
+    m_commands->setFolder(m_vxFilelistView281->isDrivesLayout()
+                              ? QByteArray()
+                              : platform::encodePath(m_vxFilelistView281->Directory()));
+    m_commands->RebuildTrackList();
 }
 
 void TForm1::SpinEdit1Change()
@@ -450,7 +459,7 @@ void TForm1::SpeedButton1Click()
 
     m_vxFilelistView281->setDirectory(m_vxDirTreeCombo281->SelectedPath());
     m_vxFilelistView281->UpdateFileList();
-    m_commands->RebuildTrackList();
+    rebuildFromFileList();
     m_commands->sortTrackList();
     m_commands->applyColumnCaptions();
     m_commands->setSortMarker(0);

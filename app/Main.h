@@ -77,6 +77,7 @@ private:
     void createCentralControls();
     void applyLayoutTexts();
     void FormClose();
+    void rebuildFromFileList();
     // The rows as print and export write them: the current number and the title.
     QList<TrackLine> trackLines() const;
 

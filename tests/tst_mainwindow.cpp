@@ -10,8 +10,11 @@
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/TestDir.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -322,17 +325,96 @@ private slots:
         w.form->openStartFolder(w.dir.filePath(QStringLiteral("music")));
         const QString target = w.dir.filePath(QStringLiteral("list.txt"));
         ModalAnswerer boxes;
-        boxes.handle([target](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            QVERIFY(dialog);
-            dialog->selectFile(target);
+        QPointer<QFileDialog> saveDialog;
+        boxes.handle([&](QWidget* modal) {
+            saveDialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(saveDialog);
+            // As a user does it: the folder, then the name typed into the name box.
+            saveDialog->setDirectory(QFileInfo(target).absolutePath());
+            auto* name = saveDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(QFileInfo(target).fileName());
             // Queued: the replace question opens inside accept(), and must be answered too.
-            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            QMetaObject::invokeMethod(saveDialog, "accept", Qt::QueuedConnection);
         });
-        boxes.answer(answer);
+        boxes.handle([&](QWidget* question) {
+            for (QAbstractButton* button : question->findChildren<QAbstractButton*>()) {
+                if (button->text() == answer)
+                    button->click();
+            }
+            // Declining leaves the save dialog open; the user then cancels it.
+            if (saveDialog && answer == QStringLiteral("&No"))
+                QMetaObject::invokeMethod(saveDialog, "reject", Qt::QueuedConnection);
+        });
         w.form->Export1Click();
         QTRY_COMPARE(boxes.seen.size(), 2);
         QCOMPARE(w.dir.read(QStringLiteral("list.txt")), expected);
+    }
+
+    void renameCommandRunsAndReloads()
+    {
+        Window w(EnglishFile);
+        QVERIFY(w.dir.createFile(QStringLiteral("music/00001 A.mp3"), "a"));
+        QVERIFY(w.dir.createFile(QStringLiteral("music/00003 B.mp3"), "b"));
+        QVERIFY(w.dir.createFile(QStringLiteral("music/Intro.MP3"), "i"));
+        w.form->openStartFolder(w.dir.filePath(QStringLiteral("music")));
+        auto* view = w.find<QTreeView>("ListView1");
+        // 00003 B above 00001 A, Intro last.
+        view->setCurrentIndex(view->model()->index(1, 0));
+        w.find<QToolButton>("SpeedButton5")->click();
+        ModalAnswerer boxes;
+        boxes.answer(QStringLiteral("&Oui"));
+        boxes.answer(QStringLiteral("OK"));
+        w.form->SpeedButton1Click();
+        QCOMPARE(boxes.seen,
+                 (QStringList{QStringLiteral("Confirmation|Do you want to rename the MP3 files of "
+                                             "this directory?"),
+                              QStringLiteral("Avertissement|Rename process completed...")}));
+        QCOMPARE(w.dir.read(QStringLiteral("music/00001 B.mp3")), QByteArray("b"));
+        QCOMPARE(w.dir.read(QStringLiteral("music/00002 A.mp3")), QByteArray("a"));
+        QCOMPARE(w.dir.read(QStringLiteral("music/00003 Intro.mp3")), QByteArray("i"));
+        QCOMPARE(QDir(w.dir.filePath(QStringLiteral("music"))).count(), 5u);
+        const QVector<TrackRow>& rows = w.form->trackListModel()->rows();
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows.at(0).caption, QStringLiteral("00001"));
+        QCOMPARE(rows.at(2).subItems.at(TrackRow::Title), QStringLiteral("Intro"));
+        QCOMPARE(w.header(0), QStringLiteral("Number *"));
+        QCOMPARE(w.header(1), QStringLiteral("File name"));
+    }
+
+    void renameCommandAnsweredNoChangesNothing()
+    {
+        Window w(EnglishFile);
+        QVERIFY(w.dir.createFile(QStringLiteral("music/Song.mp3"), "s"));
+        w.form->openStartFolder(w.dir.filePath(QStringLiteral("music")));
+        ModalAnswerer boxes;
+        boxes.answer(QStringLiteral("&Non"));
+        w.form->SpeedButton1Click();
+        QCOMPARE(boxes.seen.size(), 1);
+        QVERIFY(w.dir.exists(QStringLiteral("music/Song.mp3")));
+        QCOMPARE(w.header(0), QStringLiteral("Number *"));
+    }
+
+    void renameCommandReportsWhatFailed()
+    {
+        Window w(EnglishFile);
+        QVERIFY(w.dir.createFile(QStringLiteral("music/A.mp3"), "a"));
+        QVERIFY(w.dir.createFile(QStringLiteral("music/B.mp3"), "b"));
+        // Not a track: a folder holding the name A would get.
+        QVERIFY(w.dir.createDir(QStringLiteral("music/00001 A.mp3")));
+        w.form->openStartFolder(w.dir.filePath(QStringLiteral("music")));
+        ModalAnswerer boxes;
+        boxes.answer(QStringLiteral("&Oui"));
+        boxes.answer(QStringLiteral("OK"));
+        w.form->SpeedButton1Click();
+        QVERIFY2(boxes.seen.size() == 2, qPrintable(boxes.seen.join(u'#')));
+        QVERIFY(boxes.seen.at(0).endsWith(QStringLiteral("\n1 file(s) cannot be renamed.")));
+        const QString report = boxes.seen.at(1);
+        QVERIFY2(report.startsWith(QStringLiteral("Avertissement|Rename process completed...")),
+                 qPrintable(report));
+        QVERIFY2(report.contains(QStringLiteral("A.mp3")), qPrintable(report));
+        QCOMPARE(w.dir.read(QStringLiteral("music/A.mp3")), QByteArray("a"));
+        QCOMPARE(w.dir.read(QStringLiteral("music/00002 B.mp3")), QByteArray("b"));
     }
 
     // Pictures for the documentation, made only when SCREENSHOT_DIR names a folder.

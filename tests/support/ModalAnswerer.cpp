@@ -33,10 +33,23 @@ void ModalAnswerer::handle(const Handler& handler)
 void ModalAnswerer::poll()
 {
     QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) {
+        // A window that is shown again (a dialog the program keeps) is a new window to answer.
+        for (const QPointer<QWidget>& answered : std::as_const(m_answered)) {
+            if (answered)
+                answered->setProperty("answered", false);
+        }
+        m_answered.clear();
+        return;
+    }
     // A property, not the pointer: the next box may be made at the address of the last one.
-    if (!modal || !modal->isVisible() || modal->property("answered").toBool())
+    if (!modal->isVisible() || modal->property("answered").toBool())
+        return;
+    // The rename run's progress dialog closes itself.
+    if (modal->objectName() == QLatin1String("OKBottomDlg1"))
         return;
     modal->setProperty("answered", true);
+    m_answered.append(modal);
     if (const auto* box = qobject_cast<QMessageBox*>(modal))
         seen.append(box->windowTitle() + u'|' + box->text());
     else

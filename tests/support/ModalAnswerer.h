@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -31,4 +32,5 @@ private:
 
     QTimer m_timer;
     QList<Handler> m_answers;
+    QList<QPointer<QWidget>> m_answered;
 };
