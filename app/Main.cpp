@@ -15,10 +15,10 @@
 #include "app/TrackListCommands.h"
 #include "app/TrackListModel.h"
 #include "app/TrackPrint.h"
-#include "app/WaitCursor.h"
 #include "explorer/VxDirTreeCombo28.h"
 #include "explorer/VxFilelistView28.h"
 #include "platform/DirEnum.h"
+#include "platform/WaitCursor.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -141,7 +141,7 @@ void TForm1::createToolBar()
     toolBar->layout()->setSpacing(0);
     addToolBar(Qt::TopToolBarArea, toolBar);
 
-    struct ButtonSpec
+    struct ToolButtonLayout
     {
         const char* name;
         int width;
@@ -149,7 +149,7 @@ void TForm1::createToolBar()
         int hintEntry;
     };
     // Left to right; the hint table lists them in another order.
-    const ButtonSpec buttons[] = {
+    const ToolButtonLayout buttons[] = {
         {"SpeedButton1", 39, &pictures::rename, 0},
         {"SpeedButton5", 39, &pictures::moveUp, 1},
         {"SpeedButton4", 40, &pictures::moveDown, 2},
@@ -158,16 +158,16 @@ void TForm1::createToolBar()
         {"SpeedButton7", 40, &pictures::print, 5},
         {"SpeedButton6", 40, &pictures::exit, 6},
     };
-    for (const ButtonSpec& spec : buttons) {
+    for (const ToolButtonLayout& entry : buttons) {
         auto* button = new QToolButton(toolBar);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setFixedSize(spec.width, 37);
+        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setFixedSize(entry.width, 37);
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setIconSize(QSize(32, 32));
-        button->setIcon(QIcon(spec.picture()));
+        button->setIcon(QIcon(entry.picture()));
         toolBar->addWidget(button);
-        m_hintButtons[spec.hintEntry] = button;
+        m_hintButtons[entry.hintEntry] = button;
     }
     connect(m_hintButtons[0], &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
     connect(m_hintButtons[5], &QToolButton::clicked, this, &TForm1::Print1Click);

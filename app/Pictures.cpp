@@ -149,8 +149,7 @@ QPixmap banner()
         font.setItalic(true);
         painter.setFont(font);
         painter.setPen(QPen(QBrush(fill), 1));
-        painter.drawText(QRectF(0, 0, 200, 37), Qt::AlignCenter,
-                         QStringLiteral("File Vivider"));
+        painter.drawText(QRectF(0, 0, 200, 37), Qt::AlignCenter, QStringLiteral("File Vivider"));
     });
 }
 

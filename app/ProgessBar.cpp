@@ -1,6 +1,6 @@
 #include "app/ProgessBar.h"
 
-#include "app/WaitCursor.h"
+#include "platform/WaitCursor.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 #include "app/MessageBoxes.h"
 #include "app/RenameRecovery.h"
 #include "app/RenameReport.h"
-#include "app/WaitCursor.h"
+#include "platform/WaitCursor.h"
 
 #include <QMessageBox>
 #include <QPushButton>

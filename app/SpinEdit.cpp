@@ -41,8 +41,8 @@ QValidator::State SpinEdit::validate(QString& input, int& pos) const
     // Digits, signs, blanks and what a hexadecimal number is written with; whether the whole
     // is a number is decided when the value is read.
     static const QString allowed = QStringLiteral(" +-$xX0123456789abcdefABCDEF");
-    const bool ok = std::all_of(input.cbegin(), input.cend(),
-                                [](QChar c) { return allowed.contains(c); });
+    const bool ok =
+        std::all_of(input.cbegin(), input.cend(), [](QChar c) { return allowed.contains(c); });
     return ok ? QValidator::Acceptable : QValidator::Invalid;
 }
 

@@ -24,23 +24,25 @@ constexpr const char16_t* Hints[] = {
 };
 
 constexpr const char16_t* FileMenu[] = {
-    u"&Fichier", u"&Imprimer", u"&Exporter", u"&Quitter",
-    u"&File",    u"&Print",    u"&Export",   u"&Exit",
+    u"&Fichier", u"&Imprimer", u"&Exporter", u"&Quitter", u"&File", u"&Print", u"&Export", u"&Exit",
 };
 
 constexpr const char16_t* ActionsMenu[] = {
-    u"A&ctions", u"&Renommer les fichiers MP3",
-    u"A&ctions", u"&Rename the MP3 files",
+    u"A&ctions",
+    u"&Renommer les fichiers MP3",
+    u"A&ctions",
+    u"&Rename the MP3 files",
 };
 
 constexpr const char16_t* LanguageMenu[] = {
-    u"&Langue",   u"&English", u"&Français",
-    u"&Language", u"&English", u"&Français",
+    u"&Langue", u"&English", u"&Français", u"&Language", u"&English", u"&Français",
 };
 
 constexpr const char16_t* HelpMenu[] = {
-    u"&Aide", u"&A propos...",
-    u"&Help", u"&About...",
+    u"&Aide",
+    u"&A propos...",
+    u"&Help",
+    u"&About...",
 };
 
 constexpr const char16_t* About[] = {
@@ -69,8 +71,8 @@ constexpr const char16_t* Messages[] = {
 };
 
 constexpr const char16_t* Operation[] = {
-    u"Opération", u"Démarrer à partir de :", u"Incrémenter de :",
-    u"Process",   u"Begin at :",             u"Increment to :",
+    u"Opération",  u"Démarrer à partir de :", u"Incrémenter de :", u"Process",
+    u"Begin at :", u"Increment to :",
 };
 
 } // namespace

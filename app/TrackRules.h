@@ -25,7 +25,10 @@ bool isMp3Name(const QString& caption);
 // and decimal digits, or one of "$", "x", "X", "0x", "0X" and hexadecimal digits; nothing after
 // the digits. Returns false, leaving `value` alone, for any other text or a value out of range.
 bool parseIntegerText(const QString& text, qint32* value = nullptr);
-inline bool isIntegerText(const QString& text) { return parseIntegerText(text); }
+inline bool isIntegerText(const QString& text)
+{
+    return parseIntegerText(text);
+}
 
 // Number and title of a base name: the first five characters are the number when they form an
 // integer text, the sixth is dropped and the title runs from the seventh; otherwise there is no

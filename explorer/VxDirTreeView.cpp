@@ -6,6 +6,7 @@
 #include "platform/DirEnum.h"
 #include "platform/ImageList.h"
 #include "platform/Volumes.h"
+#include "platform/WaitCursor.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -17,16 +18,6 @@
 namespace {
 
 const QString DrivesPath = QStringLiteral("Drives");
-
-// Shows the hourglass while a folder is read; restored on every way out.
-class WaitCursorScope
-{
-public:
-    WaitCursorScope() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursorScope() { QApplication::restoreOverrideCursor(); }
-    WaitCursorScope(const WaitCursorScope&) = delete;
-    WaitCursorScope& operator=(const WaitCursorScope&) = delete;
-};
 
 // Blocks repaints of the tree for as long as it lives.
 class UpdateBracket
@@ -184,7 +175,7 @@ void TVxDirTreeView::TreeExpanding(QTreeWidgetItem* node)
 {
     if (!node || node->childCount() > 0)
         return;
-    WaitCursorScope hourglass;
+    WaitCursor hourglass;
     UpdateBracket bracket(this);
     node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
     AddSubFolders(node->data(0, PathBytesRole).toByteArray(), node);

@@ -5,6 +5,7 @@
 #include "explorer/VxFileListing.h"
 #include "explorer/VxPathUtils.h"
 #include "platform/DirEnum.h"
+#include "platform/WaitCursor.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -15,17 +16,6 @@ namespace {
 
 constexpr quint32 kFolderBit = 0x10;
 constexpr int kDriveColumnWidths[5] = {160, 110, 90, 90, 40};
-
-// Shows the hourglass for as long as it lives, so every way out of long work
-// restores it.
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 

@@ -6,9 +6,9 @@
 #include "platform/FileOperation.h"
 #include "platform/FolderBrowse.h"
 #include "platform/ImageList.h"
+#include "platform/KnownFolders.h"
 #include "platform/PropertiesDialog.h"
 #include "platform/ShellOpen.h"
-#include "platform/SpecialFolders.h"
 #include "platform/Volumes.h"
 
 #include <QApplication>
@@ -61,8 +61,11 @@ bool CheckDriveReady(const QString& path, bool report)
     const bool absolute = QDir::isAbsolutePath(path);
     if (!absolute)
         showBox(QMessageBox::Critical, VxSharedText(VxKey::InvalidDriveId));
+    // The volume must be mounted at the path itself: a stick pulled out leaves its mount point
+    // behind as a plain folder of the volume above it.
     const QString mountPoint = absolute ? platform::volumeOf(path).mountPoint : QString();
-    if (platform::volumeReady(mountPoint))
+    if (!mountPoint.isEmpty() && mountPoint == StripTrailingBackslash(path) &&
+        platform::volumeReady(mountPoint))
         return true;
     if (report) {
         QApplication::beep();

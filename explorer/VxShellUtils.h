@@ -39,8 +39,9 @@ enum TBrowseRoot : int
 // kilobytes; 0 when the volume cannot be read.
 qint64 DriveSizeKB(const QString& path);
 qint64 DriveFreeKB(const QString& path);
-// A volume is ready when it is mounted and its root can be read. A path that is not absolute
-// names no volume: that is reported whatever `report` says. With `report` a volume that is not
+// The volume whose mount point is `path` is ready when it is mounted there and its root can
+// be read. A path that is not absolute names no volume: that is reported whatever `report`
+// says. With `report` a volume that is not
 // ready beeps and shows the not-ready warning.
 bool CheckDriveReady(const QString& path, bool report);
 

@@ -11,8 +11,12 @@ ListingRow listingRow(const QString& caption, const QString& size = QStringLiter
 {
     ListingRow row;
     row.caption = caption;
-    row.subItems = {size, QStringLiteral("MP3 audio"), modified, QStringLiteral("A"),
-                    QStringLiteral("/music/") + caption, QStringLiteral("file"),
+    row.subItems = {size,
+                    QStringLiteral("MP3 audio"),
+                    modified,
+                    QStringLiteral("A"),
+                    QStringLiteral("/music/") + caption,
+                    QStringLiteral("file"),
                     QStringLiteral("0")};
     row.nameBytes = caption.toUtf8();
     row.size = 1000;
@@ -70,20 +74,48 @@ void TestTrackRules::nameSplit_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("number");
     QTest::addColumn<QString>("title");
-    QTest::newRow("blank-separator") << "00007 Title.mp3" << "00007" << "Title";
-    QTest::newRow("dash-separator") << "00007-Title.mp3" << "00007" << "Title";
-    QTest::newRow("underscore-separator") << "00007_Title.mp3" << "00007" << "Title";
-    QTest::newRow("short-number-no-title") << "12.mp3" << "12" << "";
-    QTest::newRow("six-digits-drop-sixth") << "123456 Long.mp3" << "12345" << " Long";
-    QTest::newRow("four-digits-and-blank") << "0001 Song.mp3" << "" << "0001 Song";
-    QTest::newRow("two-blanks-then-digits") << "  123 Song.mp3" << "  123" << "Song";
-    QTest::newRow("negative") << "-0001 Song.mp3" << "-0001" << "Song";
-    QTest::newRow("plus-sign") << "+1234 Song.mp3" << "+1234" << "Song";
-    QTest::newRow("hexadecimal") << "$1F2A Song.mp3" << "$1F2A" << "Song";
-    QTest::newRow("only-extension") << ".mp3" << "" << "";
-    QTest::newRow("words") << "Intro.mp3" << "" << "Intro";
-    QTest::newRow("last-dot-splits") << "00001 A.B.mp3" << "00001" << "A.B";
-    QTest::newRow("exactly-six") << "00001-.mp3" << "00001" << "";
+    QTest::newRow("blank-separator") << "00007 Title.mp3"
+                                     << "00007"
+                                     << "Title";
+    QTest::newRow("dash-separator") << "00007-Title.mp3"
+                                    << "00007"
+                                    << "Title";
+    QTest::newRow("underscore-separator") << "00007_Title.mp3"
+                                          << "00007"
+                                          << "Title";
+    QTest::newRow("short-number-no-title") << "12.mp3"
+                                           << "12"
+                                           << "";
+    QTest::newRow("six-digits-drop-sixth") << "123456 Long.mp3"
+                                           << "12345"
+                                           << " Long";
+    QTest::newRow("four-digits-and-blank") << "0001 Song.mp3"
+                                           << ""
+                                           << "0001 Song";
+    QTest::newRow("two-blanks-then-digits") << "  123 Song.mp3"
+                                            << "  123"
+                                            << "Song";
+    QTest::newRow("negative") << "-0001 Song.mp3"
+                              << "-0001"
+                              << "Song";
+    QTest::newRow("plus-sign") << "+1234 Song.mp3"
+                               << "+1234"
+                               << "Song";
+    QTest::newRow("hexadecimal") << "$1F2A Song.mp3"
+                                 << "$1F2A"
+                                 << "Song";
+    QTest::newRow("only-extension") << ".mp3"
+                                    << ""
+                                    << "";
+    QTest::newRow("words") << "Intro.mp3"
+                           << ""
+                           << "Intro";
+    QTest::newRow("last-dot-splits") << "00001 A.B.mp3"
+                                     << "00001"
+                                     << "A.B";
+    QTest::newRow("exactly-six") << "00001-.mp3"
+                                 << "00001"
+                                 << "";
 }
 
 void TestTrackRules::nameSplit()
@@ -172,24 +204,30 @@ void TestTrackRules::compare_data()
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
     QTest::addColumn<int>("sign");
-    QTest::newRow("equal") << "00001" << "00001" << 0;
-    QTest::newRow("ascii-case-folded") << "Song" << "SONG" << 0;
-    QTest::newRow("text-not-value") << "00009" << "00010" << -1;
-    QTest::newRow("short-caption-after") << "12" << "00100" << 1;
-    QTest::newRow("empty-first") << "" << "00001" << -1;
-    QTest::newRow("prefix-first") << "Song" << "Song B" << -1;
+    QTest::newRow("equal") << "00001"
+                           << "00001" << 0;
+    QTest::newRow("ascii-case-folded") << "Song"
+                                       << "SONG" << 0;
+    QTest::newRow("text-not-value") << "00009"
+                                    << "00010" << -1;
+    QTest::newRow("short-caption-after") << "12"
+                                         << "00100" << 1;
+    QTest::newRow("empty-first") << ""
+                                 << "00001" << -1;
+    QTest::newRow("prefix-first") << "Song"
+                                  << "Song B" << -1;
     // Folding maps a-z onto A-Z, so "_" (0x5F) sorts after capitals and lower case alike.
-    QTest::newRow("underscore-after-letters") << "_a" << "b" << 1;
-    QTest::newRow("accent-not-folded") << QStringLiteral("\u00e9") << QStringLiteral("\u00c9")
-                                       << 1;
+    QTest::newRow("underscore-after-letters") << "_a"
+                                              << "b" << 1;
+    QTest::newRow("accent-not-folded") << QStringLiteral("\u00e9") << QStringLiteral("\u00c9") << 1;
     QTest::newRow("accent-after-ascii") << QStringLiteral("\u00e9t\u00e9") << "zoo" << 1;
     // In Windows-1252 the euro sign is 0x80, below every Latin-1 letter.
-    QTest::newRow("windows-1252-euro") << QStringLiteral("\u20ac") << QStringLiteral("\u00a0")
-                                       << -1;
-    QTest::newRow("beyond-8-bit-after-all") << QStringLiteral("\u4e00") << QStringLiteral("\u00ff")
-                                            << 1;
-    QTest::newRow("beyond-8-bit-distinct") << QStringLiteral("\u4e00") << QStringLiteral("\u4e01")
-                                           << -1;
+    QTest::newRow("windows-1252-euro")
+        << QStringLiteral("\u20ac") << QStringLiteral("\u00a0") << -1;
+    QTest::newRow("beyond-8-bit-after-all")
+        << QStringLiteral("\u4e00") << QStringLiteral("\u00ff") << 1;
+    QTest::newRow("beyond-8-bit-distinct")
+        << QStringLiteral("\u4e00") << QStringLiteral("\u4e01") << -1;
 }
 
 void TestTrackRules::compare()
@@ -214,10 +252,12 @@ void TestTrackRules::rowsFromListingKeepOrderAndFileData()
     const QVector<TrackRow> rows = trackRowsFromListing(listing);
     QCOMPARE(rows.size(), 2);
     QCOMPARE(rows.at(0).caption, QStringLiteral("00002"));
-    QCOMPARE(rows.at(0).subItems, QStringList({QStringLiteral("B"), QStringLiteral("2 KB"), QStringLiteral("d2"), QStringLiteral("...")}));
+    QCOMPARE(rows.at(0).subItems, QStringList({QStringLiteral("B"), QStringLiteral("2 KB"),
+                                               QStringLiteral("d2"), QStringLiteral("...")}));
     QCOMPARE(rows.at(0).nameBytes, QByteArray("00002 B.mp3"));
     QCOMPARE(rows.at(1).caption, QString());
-    QCOMPARE(rows.at(1).subItems, QStringList({QStringLiteral("Intro"), QStringLiteral("3 KB"), QStringLiteral("d3"), QStringLiteral("...")}));
+    QCOMPARE(rows.at(1).subItems, QStringList({QStringLiteral("Intro"), QStringLiteral("3 KB"),
+                                               QStringLiteral("d3"), QStringLiteral("...")}));
     QCOMPARE(rows.at(1).nameBytes, QByteArray("Intro.MP3"));
     QCOMPARE(rows.at(1).size, qint64(1000));
     QCOMPARE(rows.at(1).mtimeNsec, qint64(42));
