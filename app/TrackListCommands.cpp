@@ -1,5 +1,6 @@
 #include "app/TrackListCommands.h"
 
+#include "app/RenameRequests.h"
 #include "app/SpinEdit.h"
 #include "app/Text.h"
 #include "app/TrackListModel.h"
@@ -17,7 +18,6 @@ constexpr int ListingSizeColumn = 1;
 constexpr int ListingModifiedColumn = 3;
 
 const QString SortMarker = QStringLiteral(" *");
-const QString TrackExtension = QStringLiteral(".mp3");
 
 } // namespace
 
@@ -68,10 +68,10 @@ void TrackListCommands::UpdatePreview()
         const qint64 number = trackrules::previewNumber(start, increment, i + 1);
         previews.append(trackrules::previewName(number, rows.at(i).subItems.at(TrackRow::Title)));
     }
-    m_model->setPreviews(previews, previewProblems(previews));
+    m_model->setPreviews(previews, previewProblems());
 }
 
-QStringList TrackListCommands::previewProblems(const QStringList& previews)
+QStringList TrackListCommands::previewProblems()
 {
     const QVector<TrackRow>& rows = m_model->rows();
     QStringList problems(rows.size(), QString());
@@ -84,14 +84,9 @@ QStringList TrackListCommands::previewProblems(const QStringList& previews)
     if (!m_check)
         return problems;
 
-    std::vector<renaming::RenameRequest> requests;
-    requests.reserve(size_t(rows.size()));
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        const TrackRow& row = rows.at(i);
-        requests.push_back(
-            {row.nameBytes, (previews.at(i) + TrackExtension).toUtf8(), row.size, row.mtimeNsec});
-    }
-    const renaming::RenameCheck::Result result = m_check->check(requests);
+    // The names the run will use, byte for byte, not the previews' texts.
+    const renaming::RenameCheck::Result result =
+        m_check->check(renamerequests::requestsOf(rows, m_start->value(), m_increment->value()));
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const renaming::RenameStatus status = result.status.at(size_t(i));
         if (status == renaming::RenameStatus::Pending ||

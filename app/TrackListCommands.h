@@ -76,8 +76,8 @@ private:
     void moveSelected(bool towardsTop, bool toEnd);
     void selectRow(int row);
     void readFolderNames();
-    // The reason each row's rename to `previews` would fail, empty where it would not.
-    QStringList previewProblems(const QStringList& previews);
+    // The reason each row's rename to its preview name would fail, empty where it would not.
+    QStringList previewProblems();
 
     TrackListModel* m_model;
     QTreeView* m_view;
