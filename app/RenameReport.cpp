@@ -40,8 +40,14 @@ QString completionSummary(const std::vector<RenameRowResult>& results)
     if (failed == 0)
         return text;
     text += QStringLiteral("\n\n");
-    text += failed == 1 ? QStringLiteral("1 file was not renamed:")
-                        : QStringLiteral("%1 files were not renamed:").arg(failed);
+    if (text::languageIndex() == text::French)
+        text +=
+            failed == 1
+                ? QStringLiteral("1 fichier n'a pas \u00E9t\u00E9 renomm\u00E9 :")
+                : QStringLiteral("%1 fichiers n'ont pas \u00E9t\u00E9 renomm\u00E9s :").arg(failed);
+    else
+        text += failed == 1 ? QStringLiteral("1 file was not renamed:")
+                            : QStringLiteral("%1 files were not renamed:").arg(failed);
     return text;
 }
 
