@@ -4,6 +4,7 @@
 #include "app/SettingsFile.h"
 #include "app/Text.h"
 #include "app/TrackListModel.h"
+#include "app/TrackPrint.h"
 #include "explorer/VxDirTreeCombo28.h"
 #include "explorer/VxDirTreeView.h"
 #include "explorer/VxFilelistView28.h"
@@ -304,6 +305,20 @@ private slots:
         QCOMPARE(boxes.seen, QStringList{QStringLiteral(
                                  "Avertissement|The selected directory does not contain any "
                                  "MP3 file.")});
+    }
+
+    void printWithoutADefaultPrinterIsReported()
+    {
+        if (trackprint::hasDefaultPrinter())
+            QSKIP("this machine has a default printer");
+        Window w(EnglishFile);
+        QVERIFY(w.dir.createFile(QStringLiteral("music/00001 A.mp3")));
+        w.form->openStartFolder(w.dir.filePath(QStringLiteral("music")));
+        ModalAnswerer boxes;
+        w.find<QToolButton>("SpeedButton7")->click();
+        QCOMPARE(boxes.seen, QStringList{QStringLiteral("ORVEN File Vivider|There is no default "
+                                                        "printer currently selected")});
+        QCOMPARE(w.find<QTextEdit>("RichEdit1")->toPlainText(), QStringLiteral("     00001 A"));
     }
 
     void exportAsksBeforeReplacingAFile_data()
