@@ -437,6 +437,11 @@ void TForm1::SpeedButton1Click()
         messageboxes::showWarning(this, text::entry(text::MessageTexts, 1));
         return;
     }
+    // The run renames what the user confirmed: a change on disk that rebuilds the list while
+    // the question is open must not change the order or the names of the run.
+    const QByteArray folder = platform::encodePath(m_vxFilelistView281->Directory());
+    const std::vector<renaming::RenameRequest> requests =
+        renamerequests::requestsOf(m_model->rows(), m_spinEdit1->value(), m_spinEdit2->value());
     QString question = text::entry(text::MessageTexts, 0);
     if (const int failing = m_commands->failingRowCount(); failing > 0)
         question += u'\n' + failingRowsText(failing);
@@ -444,9 +449,7 @@ void TForm1::SpeedButton1Click()
         return;
 
     renaming::RenameEngine engine;
-    const QByteArray folder = platform::encodePath(m_vxFilelistView281->Directory());
-    if (engine.prepare(folder, renamerequests::requestsOf(m_model->rows(), m_spinEdit1->value(),
-                                                          m_spinEdit2->value()))) {
+    if (engine.prepare(folder, requests)) {
         if (m_progressDialog) {
             m_progressDialog->setRun({engine.stepCount(), [&engine](int) { engine.runStep(); }});
             m_progressDialog->exec();
