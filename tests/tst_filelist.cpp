@@ -1,6 +1,7 @@
 #include "explorer/VxFilelistView28.h"
 #include "explorer/VxPathUtils.h"
 #include "platform/Volumes.h"
+#include "tests/support/FileListFixture.h"
 #include "tests/support/TestDir.h"
 
 #include <QAbstractItemModelTester>
@@ -43,14 +44,6 @@ bool populate(TestDir& dir, const QStringList& names)
     return true;
 }
 
-QStringList captions(const TVxFilelistView28& view)
-{
-    QStringList result;
-    for (const ListingRow& row : view.rows())
-        result << row.caption;
-    return result;
-}
-
 // Works on folders too, which QFile cannot open for setFileTime.
 void setMtime(const QString& path, const QDateTime& when)
 {
@@ -66,22 +59,6 @@ void clickHeader(TVxFilelistView28& view, int column)
                         header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
 }
-
-// A view as the main window sets it up, with a model tester watching every change.
-struct Fixture
-{
-    Fixture()
-    {
-        view.setParentDirEnabled(false);
-        view.setShowFolders(false);
-        view.setMask(u"*.mp3"_s);
-        tester = std::make_unique<QAbstractItemModelTester>(
-            view.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-    }
-
-    TVxFilelistView28 view;
-    std::unique_ptr<QAbstractItemModelTester> tester;
-};
 
 } // namespace
 
@@ -186,7 +163,7 @@ void TestFileList::listing()
 
     TestDir dir;
     QVERIFY(populate(dir, entries));
-    Fixture f;
+    FileListFixture f;
     f.view.setMask(mask);
     f.view.setShowFolders(showFolders);
     f.view.setParentDirEnabled(parentDir);
@@ -203,7 +180,7 @@ void TestFileList::rowFields()
     const QDateTime when(QDate(2003, 12, 31), QTime(14, 5, 7));
     setMtime(dir.filePath(u"song.mp3"_s), when);
 
-    Fixture f;
+    FileListFixture f;
     f.view.setShowFolders(true);
     f.view.setParentDirEnabled(true);
     f.view.setDirectory(dir.path());
@@ -267,7 +244,7 @@ void TestFileList::sizes()
     QVERIFY(dir.createFile(u"a.mp3"_s));
     QVERIFY(QFile::resize(dir.filePath(u"a.mp3"_s), size));
 
-    Fixture f;
+    FileListFixture f;
     f.view.setDirectory(dir.path());
     QCOMPARE(f.view.rowCount(), 1);
     QCOMPARE(f.view.rows().at(0).subItems.at(0), kb);
@@ -326,7 +303,7 @@ void TestFileList::headerSort()
     setMtime(dir.filePath(u"alpha"_s), base.addDays(-2));
     setMtime(dir.filePath(u"Zed"_s), base.addDays(-1));
 
-    Fixture f;
+    FileListFixture f;
     f.view.setShowFolders(true);
     f.view.setDirectory(dir.path());
     f.view.resize(600, 300);
@@ -345,7 +322,7 @@ void TestFileList::rereadResetsSort()
 {
     TestDir dir;
     QVERIFY(populate(dir, {u"b.mp3"_s, u"a.mp3"_s, u"c/"_s}));
-    Fixture f;
+    FileListFixture f;
     f.view.setShowFolders(true);
     f.view.setDirectory(dir.path());
     f.view.ColumnClickSort(1);
@@ -390,7 +367,7 @@ void TestFileList::fileLayout()
 
 void TestFileList::drivesView()
 {
-    Fixture f;
+    FileListFixture f;
     f.view.setDirectory(u"drives"_s);
     const std::vector<platform::Volume> volumes = platform::listVolumes();
     QCOMPARE(f.view.rowCount(), int(volumes.size()));
@@ -445,7 +422,7 @@ void TestFileList::dateFormatLeavesRows()
     TestDir dir;
     QVERIFY(dir.createFile(u"a.mp3"_s));
     setMtime(dir.filePath(u"a.mp3"_s), QDateTime(QDate(2003, 12, 31), QTime(14, 5)));
-    Fixture f;
+    FileListFixture f;
     f.view.setDirectory(dir.path());
     const QString before = f.view.rows().at(0).subItems.at(2);
 
@@ -461,7 +438,7 @@ void TestFileList::invalidUtf8Name()
     TestDir dir;
     const QByteArray name("caf\xe9.mp3");
     QVERIFY(dir.createRawFile(name, "x"));
-    Fixture f;
+    FileListFixture f;
     f.view.setDirectory(dir.path());
     QCOMPARE(f.view.rowCount(), 1);
     const ListingRow& row = f.view.rows().at(0);
@@ -475,7 +452,7 @@ void TestFileList::lazyTypesAndIcons()
     TestDir dir;
     for (int i = 0; i < 300; ++i)
         QVERIFY(dir.createFile(u"%1 Title.mp3"_s.arg(i, 5, 10, QLatin1Char('0'))));
-    Fixture f;
+    FileListFixture f;
     f.view.setDirectory(dir.path());
     QCOMPARE(f.view.rowCount(), 300);
     // Row 0 is left out: the model tester reads it.

@@ -1,4 +1,5 @@
 #include "explorer/VxFilelistView28.h"
+#include "tests/support/FileListFixture.h"
 #include "tests/support/TestDir.h"
 
 #include <QAbstractItemModelTester>
@@ -11,34 +12,6 @@
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-QStringList captions(const TVxFilelistView28& view)
-{
-    QStringList result;
-    for (const ListingRow& row : view.rows())
-        result << row.caption;
-    return result;
-}
-
-// A view as the main window sets it up, with a model tester watching every change.
-struct Fixture
-{
-    Fixture()
-    {
-        view.setParentDirEnabled(false);
-        view.setShowFolders(false);
-        view.setMask(u"*.mp3"_s);
-        tester = std::make_unique<QAbstractItemModelTester>(
-            view.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-    }
-
-    TVxFilelistView28 view;
-    std::unique_ptr<QAbstractItemModelTester> tester;
-};
-
-} // namespace
 
 // The file list view's property setters: which read the folder again, and which wait for the
 // next re-read.
@@ -81,7 +54,7 @@ void TestFileListSetters::directorySetter()
 
     TestDir dir;
     QVERIFY(dir.createFile(u"a.mp3"_s));
-    Fixture f;
+    FileListFixture f;
     f.view.setDirectory(dir.path() + u'/');
     QCOMPARE(f.view.rowCount(), 1);
     const QString cwd = QDir::currentPath();
@@ -105,7 +78,7 @@ void TestFileListSetters::directoryCaseVariantOfAnotherFolder()
     TestDir dir;
     QVERIFY(dir.createFile(u"Music/upper.mp3"_s));
     QVERIFY(dir.createFile(u"music/lower.mp3"_s));
-    Fixture f;
+    FileListFixture f;
     f.view.setDirectory(dir.filePath(u"Music"_s));
     QCOMPARE(captions(f.view), QStringList{u"upper.mp3"_s});
 
@@ -166,7 +139,7 @@ void TestFileListSetters::settersReread()
 
     TestDir dir;
     QVERIFY(dir.createFile(u"a.mp3"_s, "a"));
-    Fixture f;
+    FileListFixture f;
     f.view.setDirectory(dir.path());
     const QVector<ListingRow> before = f.view.rows();
     QCOMPARE(before.size(), 1);
