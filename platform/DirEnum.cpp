@@ -1,5 +1,7 @@
 #include "platform/DirEnum.h"
 
+#include "platform/DirStream.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -102,17 +104,12 @@ bool wildcardMatch(const QByteArray& pattern, const QByteArray& name)
 bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
                         std::vector<DirEntry>& out)
 {
-    const int dirFd =
-        ::open(dir.isEmpty() ? "." : dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd < 0)
+    DirStream stream(dir);
+    if (!stream.isOpen())
         return false;
-    DIR* stream = ::fdopendir(dirFd);
-    if (!stream) {
-        ::close(dirFd);
-        return false;
-    }
+    const int dirFd = stream.fd();
     const Caller caller;
-    while (const dirent* e = ::readdir(stream)) {
+    while (const dirent* e = stream.next()) {
         const QByteArray name(e->d_name);
         if (!wildcardMatch(pattern, name))
             continue;
@@ -128,7 +125,6 @@ bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
         entry.mtimeNsec = qint64(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
         out.push_back(std::move(entry));
     }
-    ::closedir(stream);
     return true;
 }
 

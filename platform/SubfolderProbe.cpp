@@ -1,7 +1,7 @@
 #include "platform/SubfolderProbe.h"
 
-#include <dirent.h>
-#include <fcntl.h>
+#include "platform/DirStream.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,34 +18,22 @@ bool isDotEntry(const char* name)
 
 bool hasSubfolder(const QByteArray& dir)
 {
-    const int dirFd =
-        ::open(dir.isEmpty() ? "." : dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd < 0)
+    DirStream stream(dir);
+    if (!stream.isOpen())
         return false;
-    DIR* stream = ::fdopendir(dirFd);
-    if (!stream) {
-        ::close(dirFd);
-        return false;
-    }
-    bool found = false;
-    while (const dirent* e = ::readdir(stream)) {
+    while (const dirent* e = stream.next()) {
         if (isDotEntry(e->d_name))
             continue;
-        if (e->d_type == DT_DIR) {
-            found = true;
-            break;
-        }
+        if (e->d_type == DT_DIR)
+            return true;
         // Links count as what they point to; some file systems give no types at all.
         if (e->d_type != DT_LNK && e->d_type != DT_UNKNOWN)
             continue;
         struct stat st;
-        if (::fstatat(dirFd, e->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode)) {
-            found = true;
-            break;
-        }
+        if (::fstatat(stream.fd(), e->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode))
+            return true;
     }
-    ::closedir(stream);
-    return found;
+    return false;
 }
 
 } // namespace platform
