@@ -63,8 +63,10 @@ struct ComboWindow
     explicit ComboWindow(bool nearBottom = false) : combo(new TVxDirTreeCombo28(&window))
     {
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        window.setGeometry(screen.left() + 20, nearBottom ? screen.bottom() - 60 : 20, 300, 40);
-        combo->move(10, 10);
+        // Wide, so the labels of deep temporary folders stay inside the drop-down.
+        window.setGeometry(screen.left(), nearBottom ? screen.bottom() - 60 : 20, screen.width(),
+                           40);
+        combo->setGeometry(10, 10, screen.width() - 20, combo->height());
         window.show();
         combo->setFocus();
     }
