@@ -1,15 +1,13 @@
 #include "platform/FileOperation.h"
 #include "platform/Trash.h"
+#include "tests/support/ModalAnswerer.h"
 #include "tests/support/TestDir.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -21,44 +19,6 @@ using platform::FileOperationResult;
 Q_DECLARE_METATYPE(QMessageBox::StandardButton)
 
 namespace {
-
-// Answers the message boxes the operation shows, in order, and records what they said.
-class BoxAnswerer : public QObject
-{
-public:
-    explicit BoxAnswerer(QList<QMessageBox::StandardButton> answers = {})
-        : m_answers(std::move(answers))
-    {
-        connect(&m_timer, &QTimer::timeout, this, &BoxAnswerer::poll);
-        m_timer.start(5);
-    }
-
-    QStringList names;
-    QStringList texts;
-    bool unexpected = false;
-
-private:
-    void poll()
-    {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        names << box->objectName();
-        texts << box->text();
-        QAbstractButton* button = nullptr;
-        if (!m_answers.isEmpty())
-            button = box->button(m_answers.takeFirst());
-        if (!button) {
-            unexpected = true;
-            button = box->button(QMessageBox::Cancel) ? box->button(QMessageBox::Cancel)
-                                                      : box->buttons().constFirst();
-        }
-        button->click();
-    }
-
-    QList<QMessageBox::StandardButton> m_answers;
-    QTimer m_timer;
-};
 
 QByteArray bytes(const TestDir& dir, const QString& name)
 {
@@ -114,7 +74,7 @@ private slots:
         const struct timespec times[2] = {{1000000000, 0}, {1100000000, 0}};
         QCOMPARE(::utimensat(AT_FDCWD, source.constData(), times, 0), 0);
         QCOMPARE(::chmod(source.constData(), 0640), 0);
-        BoxAnswerer answerer;
+        ModalAnswerer answerer({}, QMessageBox::Cancel);
         const FileOperationResult result =
             run(FileOperationKind::Copy, {source}, {bytes(dir, QStringLiteral("b/song.mp3"))});
         QVERIFY(result.succeeded);
@@ -160,7 +120,7 @@ private slots:
         TestDir dir;
         QVERIFY(dir.createFile(QStringLiteral("a/x.mp3"), "new"));
         QVERIFY(dir.createFile(QStringLiteral("b/x.mp3"), "old"));
-        BoxAnswerer answerer({answer});
+        ModalAnswerer answerer({answer}, QMessageBox::Cancel);
         const FileOperationResult result =
             run(move ? FileOperationKind::Move : FileOperationKind::Copy,
                 {bytes(dir, QStringLiteral("a/x.mp3"))}, {bytes(dir, QStringLiteral("b/x.mp3"))});
@@ -183,7 +143,7 @@ private slots:
         QVERIFY(dir.createFile(QStringLiteral("a/2.mp3"), "n2"));
         QVERIFY(dir.createFile(QStringLiteral("b/1.mp3"), "o1"));
         QVERIFY(dir.createFile(QStringLiteral("b/2.mp3"), "o2"));
-        BoxAnswerer answerer({QMessageBox::YesToAll});
+        ModalAnswerer answerer({QMessageBox::YesToAll}, QMessageBox::Cancel);
         const FileOperationResult result =
             run(FileOperationKind::Copy,
                 {bytes(dir, QStringLiteral("a/1.mp3")), bytes(dir, QStringLiteral("a/2.mp3"))},
@@ -200,7 +160,7 @@ private slots:
         QVERIFY(dir.createFile(QStringLiteral("a/1.mp3"), "n1"));
         QVERIFY(dir.createFile(QStringLiteral("a/2.mp3"), "n2"));
         QVERIFY(dir.createFile(QStringLiteral("b/1.mp3"), "o1"));
-        BoxAnswerer answerer({QMessageBox::Cancel});
+        ModalAnswerer answerer({QMessageBox::Cancel}, QMessageBox::Cancel);
         const FileOperationResult result =
             run(FileOperationKind::Move,
                 {bytes(dir, QStringLiteral("a/1.mp3")), bytes(dir, QStringLiteral("a/2.mp3"))},
@@ -227,7 +187,7 @@ private slots:
         QVERIFY(
             QFile::link(QStringLiteral("01.mp3"), dir.filePath(QStringLiteral("src/album/link"))));
         QVERIFY(dir.createDir(QStringLiteral("dst")));
-        BoxAnswerer answerer;
+        ModalAnswerer answerer({}, QMessageBox::Cancel);
         const FileOperationResult result = run(
             move ? FileOperationKind::Move : FileOperationKind::Copy,
             {bytes(dir, QStringLiteral("src/album"))}, {bytes(dir, QStringLiteral("dst/album"))});
@@ -248,7 +208,7 @@ private slots:
         QVERIFY(dir.createFile(QStringLiteral("a/music/2.mp3"), "new2"));
         QVERIFY(dir.createFile(QStringLiteral("b/music/1.mp3"), "old1"));
         QVERIFY(dir.createFile(QStringLiteral("b/music/3.mp3"), "old3"));
-        BoxAnswerer answerer({QMessageBox::No});
+        ModalAnswerer answerer({QMessageBox::No}, QMessageBox::Cancel);
         const FileOperationResult result =
             run(FileOperationKind::Move, {bytes(dir, QStringLiteral("a/music"))},
                 {bytes(dir, QStringLiteral("b/music"))});
@@ -299,7 +259,7 @@ private slots:
         QCOMPARE(::link(bytes(dir, QStringLiteral("a/x.mp3")).constData(),
                         bytes(dir, QStringLiteral("a/hard.mp3")).constData()),
                  0);
-        BoxAnswerer answerer({QMessageBox::Ignore});
+        ModalAnswerer answerer({QMessageBox::Ignore}, QMessageBox::Cancel);
         const FileOperationResult result =
             run(move ? FileOperationKind::Move : FileOperationKind::Copy, {bytes(dir, source)},
                 {bytes(dir, target)});
@@ -313,7 +273,7 @@ private slots:
     void reportsSystemMessageOfMissingSource()
     {
         TestDir dir;
-        BoxAnswerer answerer({QMessageBox::Ignore});
+        ModalAnswerer answerer({QMessageBox::Ignore}, QMessageBox::Cancel);
         const FileOperationResult result =
             run(FileOperationKind::Copy, {bytes(dir, QStringLiteral("none.mp3"))},
                 {bytes(dir, QStringLiteral("copy.mp3"))});
@@ -327,7 +287,7 @@ private slots:
         TestDir dir;
         QVERIFY(dir.createFile(QStringLiteral("old song.mp3"), "bytes"));
         QVERIFY(dir.createFile(QStringLiteral("album/1.mp3"), "1"));
-        BoxAnswerer answerer({QMessageBox::Yes});
+        ModalAnswerer answerer({QMessageBox::Yes}, QMessageBox::Cancel);
         const FileOperationResult result =
             run(FileOperationKind::Delete,
                 {bytes(dir, QStringLiteral("old song.mp3")), bytes(dir, QStringLiteral("album"))});
@@ -388,7 +348,7 @@ private slots:
     {
         TestDir dir;
         QVERIFY(dir.createFile(QStringLiteral("x.mp3"), "x"));
-        BoxAnswerer answerer({QMessageBox::No});
+        ModalAnswerer answerer({QMessageBox::No}, QMessageBox::Cancel);
         const FileOperationResult result =
             run(FileOperationKind::Delete, {bytes(dir, QStringLiteral("x.mp3"))});
         QVERIFY(result.aborted);
@@ -407,7 +367,7 @@ private slots:
     void deleteThatCannotHappenFails()
     {
         QFETCH(QByteArray, path);
-        BoxAnswerer answerer({QMessageBox::Yes, QMessageBox::Ignore});
+        ModalAnswerer answerer({QMessageBox::Yes, QMessageBox::Ignore}, QMessageBox::Cancel);
         const FileOperationResult result = run(FileOperationKind::Delete, {path});
         QVERIFY(!result.succeeded);
         QCOMPARE(answerer.names, (QStringList{QStringLiteral("ConfirmDelete"),
@@ -422,7 +382,7 @@ private slots:
         TestDir dir;
         QVERIFY(dir.createFile(QStringLiteral("a.mp3"), "a"));
         QVERIFY(dir.createFile(QStringLiteral("b.mp3"), "b"));
-        BoxAnswerer answerer({QMessageBox::Ignore});
+        ModalAnswerer answerer({QMessageBox::Ignore}, QMessageBox::Cancel);
         FileOperationResult result =
             run(FileOperationKind::Rename, {bytes(dir, QStringLiteral("a.mp3"))},
                 {bytes(dir, QStringLiteral("b.mp3"))});
@@ -441,7 +401,7 @@ private slots:
         TestDir dir;
         QVERIFY(dir.createFile(QStringLiteral("a"), "a"));
         QVERIFY(dir.createFile(QStringLiteral("b"), "b"));
-        BoxAnswerer answerer({QMessageBox::Ignore});
+        ModalAnswerer answerer({QMessageBox::Ignore}, QMessageBox::Cancel);
         const FileOperationResult result =
             run(FileOperationKind::Copy,
                 {bytes(dir, QStringLiteral("a")), bytes(dir, QStringLiteral("b"))},

@@ -1,6 +1,7 @@
 #include "app/SpinEdit.h"
 #include "app/TrackListCommands.h"
 #include "app/TrackListModel.h"
+#include "tests/support/SpinEditKeys.h"
 
 #include <QAbstractItemModelTester>
 #include <QLineEdit>
@@ -48,14 +49,6 @@ public:
         commands->UpdatePreview();
         window.show();
         window.activateWindow();
-    }
-
-    static void typeInto(SpinEdit* box, const QString& keys)
-    {
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, keys);
     }
 
     QStringList previews() const
@@ -137,8 +130,8 @@ void TestPreview::previews()
     QVERIFY(QTest::qWaitForWindowActive(&window.window));
     QVERIFY(!window.previews().contains(u"..."_qs));
     // The start box is typed last, so it keeps the focus and its text counts as typed.
-    PreviewWindow::typeInto(window.increment, increment);
-    PreviewWindow::typeInto(window.start, start);
+    typeInto(window.increment, increment);
+    typeInto(window.start, start);
     QCOMPARE(window.previews(), expected);
 }
 
@@ -146,7 +139,7 @@ void TestPreview::typedNegativeStartUntilTheFocusLeaves()
 {
     PreviewWindow window({u"A.mp3"_qs, u"B.mp3"_qs});
     QVERIFY(QTest::qWaitForWindowActive(&window.window));
-    PreviewWindow::typeInto(window.start, u"-3"_qs);
+    typeInto(window.start, u"-3"_qs);
     QCOMPARE(window.previews().first(), u"-00002 A"_qs);
     window.elsewhere->setFocus();
     QCOMPARE(window.start->text(), u"0"_qs);

@@ -1,49 +1,18 @@
 #include "explorer/VxConsts.h"
 #include "explorer/VxShellUtils.h"
 #include "platform/PropertiesDialog.h"
+#include "tests/support/ModalAnswerer.h"
 #include "tests/support/TestDir.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTest>
-#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-// Answers every modal message box with `answer` (or its first button when it has none of that
-// kind) and records the icon and text of each.
-class BoxAnswerer : public QObject
-{
-public:
-    explicit BoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok) : m_answer(answer)
-    {
-        connect(&m_timer, &QTimer::timeout, this, &BoxAnswerer::poll);
-        m_timer.start(5);
-    }
-
-    QList<QMessageBox::Icon> icons;
-    QStringList texts;
-
-private:
-    void poll()
-    {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        icons << box->icon();
-        texts << box->text();
-        QAbstractButton* button = box->button(m_answer);
-        (button ? button : box->buttons().constFirst())->click();
-    }
-
-    QMessageBox::StandardButton m_answer;
-    QTimer m_timer;
-};
 
 QString englishText(VxKey key)
 {
@@ -98,7 +67,7 @@ private slots:
         QFETCH(bool, ready);
         QFETCH(QStringList, boxes);
 
-        BoxAnswerer answerer;
+        ModalAnswerer answerer({}, QMessageBox::Ok);
         QCOMPARE(CheckDriveReady(path, report), ready);
         QCOMPARE(answerer.texts, boxes);
         const QString invalid = englishText(VxKey::InvalidDriveId);
@@ -175,7 +144,7 @@ private slots:
         QVERIFY(dir.createDir(u"New Folder"_s));
         QVERIFY(dir.createFile(u"a.mp3"_s));
         QVERIFY(QFile::link(dir.filePath(u"gone"_s), dir.filePath(u"dangling"_s)));
-        BoxAnswerer answerer;
+        ModalAnswerer answerer({}, QMessageBox::Ok);
         QCOMPARE(ReportIfNameExists(dir.path() + u'/' + name), exists);
         QCOMPARE(answerer.texts, exists ? QStringList{text} : QStringList());
         if (exists)
@@ -220,7 +189,7 @@ private slots:
         TestDir dir;
         QVERIFY(dir.createFile(u"song.mp3"_s, "song"));
         QVERIFY(dir.createFile(u"other.mp3"_s, "other"));
-        BoxAnswerer answerer{QMessageBox::StandardButton(answer)};
+        ModalAnswerer answerer({}, QMessageBox::StandardButton(answer));
         const QString destination = target.isEmpty() ? QString() : dir.filePath(target);
         QCOMPARE(RunShellFileOperation(operation, dir.filePath(u"song.mp3"_s), destination),
                  result);
@@ -238,7 +207,7 @@ private slots:
         QVERIFY(dir.createFile(u"a.mp3"_s, "a"));
         QVERIFY(dir.createFile(u"b.mp3"_s, "b"));
         QVERIFY(dir.createDir(u"into"_s));
-        BoxAnswerer answerer;
+        ModalAnswerer answerer({}, QMessageBox::Ok);
         const QString sources = dir.filePath(u"a.mp3"_s) + QChar(0) + dir.filePath(u"b.mp3"_s);
         QVERIFY(RunShellFileOperation(2, sources, dir.filePath(u"into"_s)));
         QCOMPARE(dir.read(u"into/a.mp3"_s), QByteArray("a"));
@@ -250,7 +219,7 @@ private slots:
     {
         TestDir dir;
         const QString missing = dir.filePath(u"none.txt"_s);
-        BoxAnswerer answerer;
+        ModalAnswerer answerer({}, QMessageBox::Ok);
         QVERIFY(ShellExecuteWithReport(u"open"_s, missing, QString(), QString(), 1) <= 32);
         QCOMPARE(answerer.texts, QStringList{u"ERROR - Can't open file "_s + missing});
         QCOMPARE(answerer.icons.constFirst(), QMessageBox::Critical);
@@ -275,7 +244,7 @@ private slots:
         TestDir dir;
         QVERIFY(dir.createFile(u"a.mp3"_s, "a"));
         QVERIFY(dir.createDir(u"sub"_s));
-        BoxAnswerer answerer;
+        ModalAnswerer answerer({}, QMessageBox::Ok);
         ShowShellProperties(dir.path() + u'/' + name);
         QCOMPARE(answerer.texts, message.isEmpty() ? QStringList() : QStringList{message});
 

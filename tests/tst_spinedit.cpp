@@ -1,4 +1,5 @@
 #include "app/SpinEdit.h"
+#include "tests/support/SpinEditKeys.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -28,15 +29,6 @@ public:
     }
 
     SpinEdit* box(const QString& name) const { return window.findChild<SpinEdit*>(name); }
-
-    // Focuses the box, empties it and types `keys`.
-    static void typeInto(SpinEdit* box, const QString& keys)
-    {
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, keys);
-    }
 
     void leave() { elsewhere->setFocus(); }
 
@@ -147,7 +139,7 @@ void TestSpinEdit::typed()
     SpinEdit* edit = spins.box(box);
     QVERIFY(edit);
 
-    SpinWindow::typeInto(edit, keys);
+    typeInto(edit, keys);
     QVERIFY(edit->hasFocus());
     QCOMPARE(edit->text(), shown);
     QCOMPARE(edit->value(), valueWhileTyping);
@@ -193,7 +185,7 @@ void TestSpinEdit::arrows()
     SpinWindow spins;
     QVERIFY(QTest::qWaitForWindowActive(&spins.window));
     SpinEdit* edit = spins.box(box);
-    SpinWindow::typeInto(edit, typed);
+    typeInto(edit, typed);
     QTest::keyClick(edit, Qt::Key(key));
     QCOMPARE(edit->text(), text);
 }
@@ -204,7 +196,7 @@ void TestSpinEdit::changeSignals()
 {
     SpinWindow spins;
     QVERIFY(QTest::qWaitForWindowActive(&spins.window));
-    SpinWindow::typeInto(spins.start, QString());
+    typeInto(spins.start, QString());
     QSignalSpy changed(spins.start, &SpinEdit::changed);
 
     QTest::keyClicks(spins.start, u"-12"_qs);

@@ -2,26 +2,54 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QMessageBox>
 #include <QTest>
 
-ModalAnswerer::ModalAnswerer()
+namespace {
+
+void clickOrFirst(QMessageBox* box, QMessageBox::StandardButton button)
 {
-    m_timer.setInterval(20);
+    QAbstractButton* target = box->button(button);
+    if (!target && !box->buttons().isEmpty())
+        target = box->buttons().constFirst();
+    if (target)
+        target->click();
+    else
+        box->reject();
+}
+
+} // namespace
+
+ModalAnswerer::ModalAnswerer(const QList<QMessageBox::StandardButton>& answers,
+                             QMessageBox::StandardButton fallback)
+    : m_fallback(fallback)
+{
+    for (const QMessageBox::StandardButton button : answers)
+        answer(button);
+    m_timer.setInterval(5);
     connect(&m_timer, &QTimer::timeout, this, &ModalAnswerer::poll);
     m_timer.start();
 }
 
+void ModalAnswerer::answer(QMessageBox::StandardButton button)
+{
+    handle([this, button](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal); box && box->button(button))
+            box->button(button)->click();
+        else
+            fallBack(modal);
+    });
+}
+
 void ModalAnswerer::answer(const QString& buttonText)
 {
-    handle([buttonText](QWidget* modal) {
+    handle([this, buttonText](QWidget* modal) {
         for (QAbstractButton* button : modal->findChildren<QAbstractButton*>()) {
             if (button->text() == buttonText) {
                 button->click();
                 return;
             }
         }
-        QTest::keyClick(modal, Qt::Key_Escape);
+        fallBack(modal);
     });
 }
 
@@ -50,13 +78,27 @@ void ModalAnswerer::poll()
         return;
     modal->setProperty("answered", true);
     m_answered.append(modal);
-    if (const auto* box = qobject_cast<QMessageBox*>(modal))
+    if (const auto* box = qobject_cast<QMessageBox*>(modal)) {
         seen.append(box->windowTitle() + u'|' + box->text());
-    else
+        names.append(box->objectName());
+        texts.append(box->text());
+        icons.append(box->icon());
+    } else {
         seen.append(QString::fromLatin1(modal->metaObject()->className()));
+    }
     if (m_answers.isEmpty()) {
-        QTest::keyClick(modal, Qt::Key_Escape);
+        unexpected = true;
+        fallBack(modal);
         return;
     }
     m_answers.takeFirst()(modal);
+}
+
+void ModalAnswerer::fallBack(QWidget* modal)
+{
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (box && m_fallback != QMessageBox::NoButton)
+        clickOrFirst(box, m_fallback);
+    else
+        QTest::keyClick(modal, Qt::Key_Escape);
 }
