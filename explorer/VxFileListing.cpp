@@ -118,14 +118,20 @@ bool addFiles(QVector<ListingRow>& rows, const QString& directory, const QString
 {
     const qsizetype split = pattern.lastIndexOf(QLatin1Char('/'));
     const QString folder = split < 0 ? directory : pattern.left(split + 1);
-    const QByteArray namePattern = platform::encodePath(pattern.mid(split + 1));
+    return addFiles(rows, platform::encodePath(folder),
+                    platform::encodePath(pattern.mid(split + 1)), mask, options);
+}
+
+bool addFiles(QVector<ListingRow>& rows, const QByteArray& directory, const QByteArray& namePattern,
+              quint32 mask, const VxListingOptions& options)
+{
+    const QString folder = platform::displayName(directory);
 
     // A ".*" pattern needs the names without extension too, so the platform lists
     // them all.
     const bool widened = namePattern.endsWith(".*");
     std::vector<platform::DirEntry> entries;
-    if (!platform::enumerateDirectory(platform::encodePath(folder),
-                                      widened ? QByteArray("*") : namePattern, entries))
+    if (!platform::enumerateDirectory(directory, widened ? QByteArray("*") : namePattern, entries))
         return false;
 
     ModifiedTexts modifiedTexts(options.datePattern, options.timePattern);

@@ -33,6 +33,10 @@ namespace vxfilelist {
 // true when a row was added; a folder that cannot be read adds nothing.
 bool addFiles(QVector<ListingRow>& rows, const QString& directory, const QString& pattern,
               quint32 mask, const VxListingOptions& options);
+// The same for a folder given as the file system's bytes, ending with the separator, and the
+// mask of its names: a folder whose path is not valid UTF-8 has no QString that names it.
+bool addFiles(QVector<ListingRow>& rows, const QByteArray& directory, const QByteArray& namePattern,
+              quint32 mask, const VxListingOptions& options);
 
 // Appends one row per volume, in the order the platform lists them. Removable and optical
 // volumes are not asked for their sizes. Type texts are in `language`.
