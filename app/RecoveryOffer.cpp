@@ -7,6 +7,7 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 #include <memory>
 
@@ -34,6 +35,7 @@ QMessageBox* questionBox(QWidget* parent, const QString& text)
     return box;
 }
 
+// A journal cut off before its plan was whole: no file was renamed, so removing it is safe.
 bool offerDiscard(QWidget* parent, RenameRecovery& recovery)
 {
     std::unique_ptr<QMessageBox> box(
@@ -53,12 +55,43 @@ bool offerDiscard(QWidget* parent, RenameRecovery& recovery)
     return false;
 }
 
+bool setAside(QWidget* parent, RenameRecovery& recovery)
+{
+    const int e = recovery.setAside();
+    if (e == 0)
+        return true;
+    messageboxes::showWarning(parent, renamereport::setAsideFailedText(recovery, e));
+    return false;
+}
+
+// A journal nothing can be done from: it can only be set aside, so the folder is free again.
+bool offerSetAside(QWidget* parent, RenameRecovery& recovery)
+{
+    std::unique_ptr<QMessageBox> box(
+        questionBox(parent, renamereport::unusableJournalText(recovery)));
+    QPushButton* aside = addButton(*box, "SetAsideButton", QStringLiteral("&Set aside"),
+                                   QMessageBox::DestructiveRole);
+    QPushButton* later =
+        addButton(*box, "LaterButton", QStringLiteral("&Later"), QMessageBox::RejectRole);
+    box->setDefaultButton(later);
+    box->setEscapeButton(later);
+    box->exec();
+    return box->clickedButton() == aside && setAside(parent, recovery);
+}
+
+// Set while a question is open: folder and mount changes seen meanwhile come back to the
+// offer through the window's event loop, and must not put a second question.
+bool g_offerOpen = false;
+
 } // namespace
 
 bool offerRecovery(QWidget* parent, const QByteArray& folderPath)
 {
     if (!RenameRecovery::hasJournal(folderPath))
         return true;
+    if (g_offerOpen)
+        return false;
+    const QScopedValueRollback<bool> guard(g_offerOpen, true);
     RenameRecovery recovery(folderPath);
     RenameJournal::Load load;
     {
@@ -74,22 +107,32 @@ bool offerRecovery(QWidget* parent, const QByteArray& folderPath)
                                               .arg(renamereport::displayName(folderPath)));
         return false;
     case RenameJournal::Load::Incomplete:
-    case RenameJournal::Load::Damaged:
         return offerDiscard(parent, recovery);
+    case RenameJournal::Load::Damaged:
+        return offerSetAside(parent, recovery);
     case RenameJournal::Load::Ok:
         break;
     }
 
-    std::unique_ptr<QMessageBox> box(questionBox(parent, renamereport::recoveryQuestion(recovery)));
+    // A journal this user's records do not list is acted on only when asked to explicitly.
+    const bool own = recovery.isOwnRun();
+    std::unique_ptr<QMessageBox> box(
+        questionBox(parent, own ? renamereport::recoveryQuestion(recovery)
+                                : renamereport::foreignJournalQuestion(recovery)));
     QPushButton* finish =
         addButton(*box, "FinishButton", QStringLiteral("&Finish"), QMessageBox::AcceptRole);
     QPushButton* rollBack =
         addButton(*box, "RollBackButton", QStringLiteral("&Roll back"), QMessageBox::ActionRole);
+    QPushButton* aside = own ? nullptr
+                             : addButton(*box, "SetAsideButton", QStringLiteral("&Set aside"),
+                                         QMessageBox::ActionRole);
     QPushButton* later =
         addButton(*box, "LaterButton", QStringLiteral("&Later"), QMessageBox::RejectRole);
-    box->setDefaultButton(finish);
+    box->setDefaultButton(own ? finish : later);
     box->setEscapeButton(later);
     box->exec();
+    if (aside && box->clickedButton() == aside)
+        return setAside(parent, recovery);
     if (box->clickedButton() != finish && box->clickedButton() != rollBack)
         return false;
 
@@ -102,6 +145,11 @@ bool offerRecovery(QWidget* parent, const QByteArray& folderPath)
     }
     messageboxes::showWarning(parent, renamereport::recoveryText(recovery, action));
     return recovery.journalRemoved();
+}
+
+bool isOfferOpen()
+{
+    return g_offerOpen;
 }
 
 void offerPendingRecoveries(QWidget* parent)

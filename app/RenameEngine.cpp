@@ -14,6 +14,9 @@ namespace {
 // enough that a recovery after a power loss has little to work out from the names, rarely
 // enough that the syncs cost little beside the renames.
 constexpr int kPhaseRenames = 4096;
+// Cycles whose closing marks are made durable with one sync: a sync per cycle would cost more
+// than the renames of a reversed folder.
+constexpr size_t kClosingBatch = 1024;
 
 // A failure that leaves the folder untouched is better told by its cause than as a journal
 // failure: the user can act on a read-only folder or a full volume.
@@ -28,6 +31,8 @@ RenameStatus statusOfJournalError(int sysError)
         return RenameStatus::NoSpace;
     case platform::FileError::Exists:
         return RenameStatus::RunPending;
+    case platform::FileError::TooLarge:
+        return RenameStatus::RunTooLarge;
     default:
         return RenameStatus::JournalFailed;
     }
@@ -61,6 +66,9 @@ bool RenameEngine::prepare(const QByteArray& folderPath, const std::vector<Renam
     m_stepGroup.assign(requests.size(), -1);
     m_stepIndex.assign(requests.size(), -1);
     m_stepsDone = 0;
+    m_finishError = 0;
+    m_journalError = 0;
+    m_closing.clear();
     m_renamesSincePhase = 0;
     m_started = m_stopped = m_journalCreated = m_journalBroken = m_keepJournal = false;
 
@@ -142,15 +150,19 @@ bool RenameEngine::start()
     m_started = true;
     if (m_plan.groups().empty() || m_stopped)
         return !m_stopped;
-    const int e = m_journal.create(*m_folder, m_plan);
+    // The record comes first and durably: a journal it does not list is not acted on unasked.
+    int e = rememberPendingRun(*m_folder);
     if (e != 0) {
+        failAll(RenameStatus::RunRecordFailed, e);
+        return false;
+    }
+    e = m_journal.create(*m_folder, m_plan);
+    if (e != 0) {
+        forgetPendingRun(*m_folder);
         failAll(statusOfJournalError(e), e);
         return false;
     }
     m_journalCreated = true;
-    // The journal in the folder is the record that counts; the pointer only lets the next
-    // start find it, so a state folder that cannot be written does not stop the run.
-    rememberPendingRun(m_folderPath);
     return true;
 }
 
@@ -164,6 +176,12 @@ void RenameEngine::advanceGroup(int g, int rowStep)
     const int target = ((rowStep + 1) * group.length() + members - 1) / members;
     int& state = m_state[size_t(g)];
     while (state < target) {
+        if (group.cycle && state == group.length() - 1 && m_mover->isMarking()) {
+            m_closing.push_back(g);
+            if (m_closing.size() >= kClosingBatch)
+                closePending();
+            return;
+        }
         const RenameGroupMover::Result result = m_mover->forward(g, &state);
         if (result.error != 0) {
             if (result.journal)
@@ -222,9 +240,48 @@ void RenameEngine::settleGroup(int g, const RenameGroupMover::Result& failure)
     }
 }
 
+void RenameEngine::closePending()
+{
+    std::vector<int> groups;
+    groups.swap(m_closing);
+    if (groups.empty())
+        return;
+    if (!m_journalBroken) {
+        const int e = m_journal.markAll(groups, RenameJournal::Mark::Closing);
+        if (e != 0)
+            abortJournal(e);
+    }
+    for (const int g : groups) {
+        int& state = m_state[size_t(g)];
+        RenameGroupMover::Result result;
+        // Without its mark on the disk a closed cycle could be read as never begun: go back.
+        if (m_journalBroken) {
+            result.error = m_journalError;
+            result.journal = true;
+            result.row = m_plan.groups()[size_t(g)].rows[0];
+        } else {
+            result = m_mover->forward(g, &state);
+        }
+        if (result.error != 0) {
+            if (result.journal && !m_journalBroken)
+                abortJournal(result.error);
+            rollBackGroup(g);
+            settleGroup(g, result);
+            continue;
+        }
+        m_maxState[size_t(g)] = qMax(m_maxState[size_t(g)], state);
+        ++m_renamesSincePhase;
+        settleGroup(g, RenameGroupMover::Result());
+    }
+}
+
 void RenameEngine::endPhaseIfDue(int g)
 {
     if (m_renamesSincePhase < kPhaseRenames || m_journalBroken)
+        return;
+    // Every group before the phase's end must be settled, the waiting cycles too.
+    closePending();
+    if (m_journalBroken)
         return;
     m_renamesSincePhase = 0;
     int e = m_folder->sync();
@@ -238,6 +295,7 @@ void RenameEngine::abortJournal(int sysError)
 {
     // Without a journal a crash could strand files: finish what is in hand, start nothing new.
     m_journalBroken = true;
+    m_journalError = sysError;
     m_mover->setMarking(false);
     m_stopped = true;
     for (size_t g = 0; g < m_settled.size(); ++g) {
@@ -255,11 +313,15 @@ void RenameEngine::finish()
 {
     if (!m_journalCreated)
         return;
-    m_folder->sync();
-    if (m_keepJournal)
-        return;
-    if (m_journal.remove(*m_folder) == 0)
-        forgetPendingRun(m_folderPath);
+    closePending();
+    // Until the renames are durable the journal is what a recovery after a power loss needs.
+    m_finishError = m_folder->sync();
+    if (m_finishError == 0 && !m_keepJournal)
+        m_finishError = m_journal.remove(*m_folder);
+    if (m_finishError != 0)
+        m_keepJournal = true;
+    if (!m_keepJournal)
+        forgetPendingRun(*m_folder);
 }
 
 } // namespace renaming

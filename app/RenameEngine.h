@@ -54,9 +54,12 @@ public:
     const std::vector<RenameRowResult>& results() const { return m_results; }
     // The rows as they were asked for, for the report.
     const std::vector<RenameRequest>& requests() const { return m_rows; }
-    // True when some file could not be put under its old or new name, so the journal stays
-    // for a recovery.
+    // True when the journal stays in the folder for a recovery: some file could not be put
+    // under its old or new name, or the end of the run could not be made safe.
     bool journalKept() const { return m_keepJournal; }
+    // Why the end of the run could not be made safe (the folder could not be made durable, or
+    // the journal could not be removed): the system's error, 0 when it was.
+    int finishError() const { return m_finishError; }
 
 private:
     void failAll(RenameStatus status, int sysError);
@@ -64,6 +67,7 @@ private:
     void advanceGroup(int g, int rowStep);
     void rollBackGroup(int g);
     void settleGroup(int g, const RenameGroupMover::Result& failure);
+    void closePending();
     void endPhaseIfDue(int g);
     void abortJournal(int sysError);
     void finish();
@@ -81,7 +85,12 @@ private:
     std::vector<int> m_state;
     std::vector<int> m_maxState;
     std::vector<bool> m_settled;
+    // Cycles one rename short of their end, waiting for their marks to be made durable in
+    // one batch before their closing renames.
+    std::vector<int> m_closing;
     int m_stepsDone = 0;
+    int m_finishError = 0;
+    int m_journalError = 0;
     int m_renamesSincePhase = 0;
     bool m_started = false;
     bool m_stopped = false;

@@ -37,15 +37,31 @@ RenameGroupMover::Result RenameGroupMover::move(const RenameStep& step, RenameJo
 {
     Result result;
     result.row = step.row;
-    const int g = m_journal.plan().rows()[size_t(step.row)].group;
-    if (needsMark && m_marking && m_journal.lastMark(g) != mark) {
-        result.error = m_journal.mark(g, mark);
+    const RenamePlan& plan = m_journal.plan();
+    const RenamePlanRow& row = plan.rows()[size_t(step.row)];
+    if (needsMark && m_marking && m_journal.lastMark(row.group) != mark) {
+        result.error = m_journal.mark(row.group, mark);
         if (result.error != 0) {
             result.journal = true;
             return result;
         }
     }
-    result.error = m_folder.rename(step.from, step.to);
+    const auto placeOf = [&row](const QByteArray& name) {
+        if (name == row.oldName)
+            return RenamePlan::Place::Old;
+        return name == row.tempName ? RenamePlan::Place::Temporary : RenamePlan::Place::New;
+    };
+    const RenameJournal::Intent intent{step.row, placeOf(step.from), placeOf(step.to)};
+    bool journalFailed = false;
+    const auto recordIntent = [this, &intent, &journalFailed] {
+        if (!m_marking)
+            return 0;
+        const int e = m_journal.recordIntent(intent);
+        journalFailed = e != 0;
+        return e;
+    };
+    result.error = m_folder.rename(step.from, step.to, recordIntent);
+    result.journal = journalFailed;
     return result;
 }
 

@@ -26,6 +26,7 @@ public:
 
     // Once the journal has failed, renames go on without marks (only to put files back).
     void setMarking(bool marking) { m_marking = marking; }
+    bool isMarking() const { return m_marking; }
 
     // Takes group g from *state to *state + 1 (or - 1); *state changes only on success.
     Result forward(int g, int* state);

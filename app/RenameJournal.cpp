@@ -19,12 +19,54 @@ constexpr int kDigestSize = 16;
 constexpr int kRecordSize = 12;
 constexpr quint8 kMarkRecord = 1;
 constexpr quint8 kPhaseRecord = 2;
+constexpr quint8 kIntentRecord = 3;
 constexpr int kMaxRows = 10000000;
+constexpr int kMaxNameBytes = 255;
+const QByteArray kTemporaryPrefix = QByteArrayLiteral(".orven-tmp-");
 
 // Zeros, the usual remains of a write cut off by a power loss, never pass.
-quint32 recordCheck(quint8 type, quint8 mark, quint32 value)
+quint32 recordCheck(quint8 type, quint8 mark, quint8 extra, quint32 value)
 {
-    return ((quint32(type) << 24) | (quint32(mark) << 16)) ^ (value * 0x9E3779B1u) ^ 0xA5C3E1F7u;
+    return ((quint32(type) << 24) | (quint32(mark) << 16) | (quint32(extra) << 8)) ^
+           (value * 0x9E3779B1u) ^ 0xA5C3E1F7u;
+}
+
+bool isHexDigit(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The run's part of a temporary name: ".orven-tmp-", one to eight hexadecimal digits and "-";
+// empty when `name` is not a temporary name.
+QByteArray temporaryPrefixOf(const QByteArray& name)
+{
+    if (!name.startsWith(kTemporaryPrefix))
+        return QByteArray();
+    qsizetype at = kTemporaryPrefix.size();
+    const qsizetype hexStart = at;
+    while (at < name.size() && isHexDigit(name[at]))
+        ++at;
+    const qsizetype hexDigits = at - hexStart;
+    if (hexDigits < 1 || hexDigits > 8 || at >= name.size() || name[at] != '-')
+        return QByteArray();
+    const qsizetype prefixEnd = at + 1;
+    if (prefixEnd >= name.size())
+        return QByteArray();
+    for (qsizetype k = prefixEnd; k < name.size(); ++k) {
+        if (!isDigit(name[k]))
+            return QByteArray();
+    }
+    return name.left(prefixEnd);
+}
+
+bool isPlace(quint8 value)
+{
+    return value <= quint8(RenamePlan::Place::New);
 }
 
 QByteArray encodePlan(const RenamePlan& plan)
@@ -46,6 +88,24 @@ QByteArray encodePlan(const RenamePlan& plan)
     return payload;
 }
 
+// Every name is one name inside the folder, and the temporary names are all the run's own.
+bool namesAreSafe(const std::vector<RenamePlanRow>& rows)
+{
+    QByteArray runPrefix;
+    for (const RenamePlanRow& row : rows) {
+        if (!RenameJournal::isPlainName(row.oldName) || !RenameJournal::isPlainName(row.newName))
+            return false;
+        if (row.tempName.isEmpty())
+            continue;
+        const QByteArray prefix = temporaryPrefixOf(row.tempName);
+        if (prefix.isEmpty() || row.tempName.size() > kMaxNameBytes ||
+            (!runPrefix.isEmpty() && prefix != runPrefix))
+            return false;
+        runPrefix = prefix;
+    }
+    return true;
+}
+
 // Reads a plan back, refusing anything a plan this program wrote could not hold.
 bool decodePlan(const QByteArray& payload, RenamePlan* plan)
 {
@@ -63,6 +123,8 @@ bool decodePlan(const QByteArray& payload, RenamePlan* plan)
             return false;
         row.status = RenameStatus(status);
     }
+    if (in.status() != QDataStream::Ok || !namesAreSafe(rows))
+        return false;
     qint32 groupCount = 0;
     in >> groupCount;
     if (in.status() != QDataStream::Ok || groupCount < 0 || groupCount > rowCount)
@@ -96,9 +158,22 @@ bool decodePlan(const QByteArray& payload, RenamePlan* plan)
 
 } // namespace
 
+RenameJournal::RenameJournal(qint64 maxBytes) : m_maxBytes(maxBytes) {}
+
 QByteArray RenameJournal::fileName()
 {
     return QByteArrayLiteral(".orven-rename-journal");
+}
+
+bool RenameJournal::isPlainName(const QByteArray& name)
+{
+    return !name.isEmpty() && name.size() <= kMaxNameBytes && name != "." && name != ".." &&
+           !name.contains('/') && !name.contains('\0') && name != fileName();
+}
+
+bool RenameJournal::isTemporaryName(const QByteArray& name)
+{
+    return !temporaryPrefixOf(name).isEmpty();
 }
 
 int RenameJournal::create(const platform::SyncedFolder& folder, const RenamePlan& plan)
@@ -109,6 +184,12 @@ int RenameJournal::create(const platform::SyncedFolder& folder, const RenamePlan
     qToBigEndian(quint32(payload.size()), bytes.data() + kMagic.size());
     bytes += payload;
     bytes += QCryptographicHash::hash(payload, QCryptographicHash::Md5);
+
+    // Room for every record the run and a recovery after it can append: an intent per rename
+    // both ways, two marks per group and the phase ends.
+    const qint64 records = 2 * qint64(plan.totalSteps()) + 2 * qint64(plan.groups().size()) + 64;
+    if (bytes.size() + records * kRecordSize > m_maxBytes)
+        return EFBIG;
 
     int e = m_file.createExclusive(folder, fileName());
     if (e != 0)
@@ -126,32 +207,44 @@ int RenameJournal::create(const platform::SyncedFolder& folder, const RenamePlan
     }
     m_plan = plan;
     m_marks.assign(plan.groups().size(), Mark::None);
+    m_lastIntent = Intent();
     m_groupsDone = 0;
+    m_recordsDamaged = false;
     return 0;
 }
 
 RenameJournal::Load RenameJournal::open(const platform::SyncedFolder& folder, QString* detail)
 {
+    QString problem;
     const int e = m_file.openLocked(folder, fileName());
     if (e == ENOENT)
         return Load::Missing;
     if (e == EBUSY)
         return Load::Busy;
+    if (e == ELOOP)
+        problem = QStringLiteral("it is a symbolic link, not a file");
+    else if (e == EINVAL)
+        problem = QStringLiteral("it is not a regular file");
+    else if (e != 0)
+        problem = platform::sysErrorText(e);
+    else if (m_file.size() > m_maxBytes)
+        problem = QStringLiteral("it is larger than any journal this program writes");
+
     QByteArray bytes;
-    const int readError = e != 0 ? e : m_file.readAll(&bytes);
-    if (readError != 0) {
-        if (detail)
-            *detail = platform::sysErrorText(readError);
-        m_file.close();
-        return Load::Damaged;
+    if (problem.isEmpty()) {
+        const int readError = m_file.readAll(&bytes);
+        if (readError != 0)
+            problem = platform::sysErrorText(readError);
     }
-    const Load load = parse(bytes);
+    const Load load = problem.isEmpty() ? parse(bytes, &problem) : Load::Damaged;
+    if (detail)
+        *detail = problem;
     if (load != Load::Ok)
         m_file.close();
     return load;
 }
 
-RenameJournal::Load RenameJournal::parse(const QByteArray& bytes)
+RenameJournal::Load RenameJournal::parse(const QByteArray& bytes, QString* detail)
 {
     const int headerSize = kMagic.size() + kLengthSize;
     if (bytes.size() < kMagic.size())
@@ -166,59 +259,121 @@ RenameJournal::Load RenameJournal::parse(const QByteArray& bytes)
         return Load::Incomplete;
     const QByteArray payload = bytes.mid(headerSize, payloadSize);
     if (QCryptographicHash::hash(payload, QCryptographicHash::Md5) !=
-            bytes.mid(headerSize + payloadSize, kDigestSize) ||
-        !decodePlan(payload, &m_plan))
+        bytes.mid(headerSize + payloadSize, kDigestSize))
         return Load::Damaged;
-
-    const int groupCount = int(m_plan.groups().size());
-    m_marks.assign(size_t(groupCount), Mark::None);
-    m_groupsDone = 0;
-    for (qint64 at = planEnd; at + kRecordSize <= bytes.size(); at += kRecordSize) {
-        const char* record = bytes.constData() + at;
-        const quint8 type = quint8(record[0]);
-        const quint8 mark = quint8(record[1]);
-        const quint32 value = qFromBigEndian<quint32>(record + 4);
-        const bool last = at + 2 * kRecordSize > bytes.size();
-        if (qFromBigEndian<quint32>(record + 8) != recordCheck(type, mark, value)) {
-            // Only the record being written when the power went may be garbage.
-            if (last)
-                break;
-            return Load::Damaged;
-        }
-        if (type == kMarkRecord && value < quint32(groupCount) &&
-            (mark == quint8(Mark::Closing) || mark == quint8(Mark::Reverting)))
-            m_marks[value] = Mark(mark);
-        else if (type == kPhaseRecord && value <= quint32(groupCount))
-            m_groupsDone = qMax(m_groupsDone, int(value));
-        else
-            return Load::Damaged;
+    if (!decodePlan(payload, &m_plan)) {
+        *detail = QStringLiteral("its plan holds names this program never writes");
+        return Load::Damaged;
     }
+    readRecords(bytes, planEnd);
     return Load::Ok;
 }
 
-int RenameJournal::appendRecord(quint8 type, quint8 mark, quint32 value)
+// The plan is whole; the records after it are read up to the first that does not check, so
+// that a journal whose tail was damaged can still be finished or rolled back.
+void RenameJournal::readRecords(const QByteArray& bytes, qint64 from)
+{
+    const int groupCount = int(m_plan.groups().size());
+    const int rowCount = int(m_plan.rows().size());
+    m_marks.assign(size_t(groupCount), Mark::None);
+    m_lastIntent = Intent();
+    m_groupsDone = 0;
+    m_recordsDamaged = false;
+    for (qint64 at = from; at + kRecordSize <= bytes.size(); at += kRecordSize) {
+        const char* record = bytes.constData() + at;
+        const quint8 type = quint8(record[0]);
+        const quint8 mark = quint8(record[1]);
+        const quint8 extra = quint8(record[2]);
+        const quint32 value = qFromBigEndian<quint32>(record + 4);
+        const bool last = at + 2 * kRecordSize > bytes.size();
+        const bool checks =
+            qFromBigEndian<quint32>(record + 8) == recordCheck(type, mark, extra, value);
+        if (checks && type == kMarkRecord && value < quint32(groupCount) &&
+            (mark == quint8(Mark::Closing) || mark == quint8(Mark::Reverting))) {
+            m_marks[value] = Mark(mark);
+        } else if (checks && type == kPhaseRecord && value <= quint32(groupCount)) {
+            m_groupsDone = qMax(m_groupsDone, int(value));
+        } else if (checks && type == kIntentRecord && value < quint32(rowCount) &&
+                   m_plan.rows()[value].group >= 0 && isPlace(mark) && isPlace(extra) &&
+                   mark != extra) {
+            m_lastIntent = {int(value), RenamePlan::Place(mark), RenamePlan::Place(extra)};
+        } else {
+            // Only the record being written when the power went may be garbage.
+            m_recordsDamaged = !last;
+            return;
+        }
+    }
+}
+
+bool RenameJournal::lastIntent(Intent* intent) const
+{
+    if (m_lastIntent.row < 0)
+        return false;
+    *intent = m_lastIntent;
+    return true;
+}
+
+namespace {
+
+QByteArray encodeRecord(quint8 type, quint8 mark, quint8 extra, quint32 value)
 {
     char record[kRecordSize] = {};
     record[0] = char(type);
     record[1] = char(mark);
+    record[2] = char(extra);
     qToBigEndian(value, record + 4);
-    qToBigEndian(recordCheck(type, mark, value), record + 8);
-    return m_file.append(QByteArray(record, kRecordSize));
+    qToBigEndian(recordCheck(type, mark, extra, value), record + 8);
+    return QByteArray(record, kRecordSize);
+}
+
+} // namespace
+
+int RenameJournal::appendRecord(quint8 type, quint8 mark, quint8 extra, quint32 value, bool durable)
+{
+    const int e = m_file.append(encodeRecord(type, mark, extra, value));
+    return e == 0 && durable ? m_file.sync() : e;
+}
+
+int RenameJournal::markAll(const std::vector<int>& groups, Mark mark)
+{
+    QByteArray records;
+    records.reserve(qsizetype(groups.size()) * kRecordSize);
+    for (const int g : groups)
+        records += encodeRecord(kMarkRecord, quint8(mark), 0, quint32(g));
+    int e = m_file.append(records);
+    if (e == 0)
+        e = m_file.sync();
+    if (e != 0)
+        return e;
+    for (const int g : groups)
+        m_marks[size_t(g)] = mark;
+    return 0;
 }
 
 int RenameJournal::mark(int group, Mark mark)
 {
-    m_marks[size_t(group)] = mark;
-    return appendRecord(kMarkRecord, quint8(mark), quint32(group));
+    const int e = appendRecord(kMarkRecord, quint8(mark), 0, quint32(group), true);
+    if (e == 0)
+        m_marks[size_t(group)] = mark;
+    return e;
+}
+
+int RenameJournal::recordIntent(const Intent& intent)
+{
+    const int e = appendRecord(kIntentRecord, quint8(intent.from), quint8(intent.to),
+                               quint32(intent.row), true);
+    if (e == 0)
+        m_lastIntent = intent;
+    return e;
 }
 
 int RenameJournal::endPhase(int groupsDone)
 {
-    const int e = appendRecord(kPhaseRecord, 0, quint32(groupsDone));
+    const int e = appendRecord(kPhaseRecord, 0, 0, quint32(groupsDone), true);
     if (e != 0)
         return e;
     m_groupsDone = groupsDone;
-    return m_file.sync();
+    return 0;
 }
 
 int RenameJournal::remove(const platform::SyncedFolder& folder)

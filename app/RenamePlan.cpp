@@ -68,9 +68,10 @@ RenamePlan RenamePlan::build(const std::vector<RenameRequest>& requests, const R
             placed[size_t(r)] = true;
             r = follower[size_t(r)];
         } while (r != i);
+        // Only digits follow the run's prefix: a recovery refuses any other temporary name.
         QByteArray temp = tempBase + QByteArray::number(cycles++);
         while (check.isTaken(temp) || newKeys.count(check.key(temp)) != 0)
-            temp += '_';
+            temp = tempBase + QByteArray::number(cycles++);
         rows[size_t(i)].tempName = temp;
         groups.push_back(std::move(cycle));
     }

@@ -4,6 +4,11 @@
 #include "app/RenameGroupMover.h"
 #include "platform/SyncedFolder.h"
 
+#include <QDateTime>
+
+#include <algorithm>
+#include <cerrno>
+
 namespace renaming {
 
 RenameRecovery::RenameRecovery(const QByteArray& folderPath)
@@ -16,15 +21,15 @@ RenameRecovery::~RenameRecovery() = default;
 std::vector<QByteArray> RenameRecovery::pendingFolders()
 {
     std::vector<QByteArray> folders;
-    for (const QByteArray& folder : pendingRunFolders()) {
-        const platform::SyncedFolder dir(folder);
-        // A folder out of reach (a volume not mounted now) keeps its pointer for later.
+    for (const PendingRun& run : pendingRuns()) {
+        const platform::SyncedFolder dir(run.folderPath);
+        // A folder out of reach (a volume not mounted now) keeps its record for later.
         if (!dir.isOpen())
             continue;
         if (dir.exists(RenameJournal::fileName()))
-            folders.push_back(folder);
+            folders.push_back(run.folderPath);
         else
-            forgetPendingRun(folder);
+            forgetPendingRun(run);
     }
     return folders;
 }
@@ -40,6 +45,8 @@ RenameJournal::Load RenameRecovery::load()
     m_rows.clear();
     m_state.clear();
     m_detail.clear();
+    m_placeholder.clear();
+    m_ownRun = false;
     m_folder = std::make_unique<platform::SyncedFolder>(m_folderPath);
     if (!m_folder->isOpen()) {
         m_detail = platform::sysErrorText(m_folder->openError());
@@ -47,10 +54,12 @@ RenameJournal::Load RenameRecovery::load()
                                             : RenameJournal::Load::Damaged;
         return m_load;
     }
+    m_ownRun = isPendingRun(*m_folder);
     m_load = m_journal.open(*m_folder, &m_detail);
     if (m_load != RenameJournal::Load::Ok)
         return m_load;
 
+    findPlaceholder();
     const RenamePlan& plan = m_journal.plan();
     m_state.resize(plan.groups().size());
     m_rowOf.assign(plan.rows().size(), -1);
@@ -67,6 +76,26 @@ RenameJournal::Load RenameRecovery::load()
     return m_load;
 }
 
+bool RenameRecovery::isTaken(const QByteArray& name) const
+{
+    return name != m_placeholder && m_folder->exists(name);
+}
+
+// On a file system without no-replace renames the run reserves a target with an empty file
+// and then renames onto it, after recording the rename. Killed in between, it leaves that
+// empty file under the target while the file it was moving is still under its source.
+void RenameRecovery::findPlaceholder()
+{
+    RenameJournal::Intent intent;
+    if (!m_journal.lastIntent(&intent))
+        return;
+    const RenamePlan& plan = m_journal.plan();
+    const QByteArray to = plan.nameAt(intent.row, intent.to);
+    const QByteArray from = plan.nameAt(intent.row, intent.from);
+    if (!to.isEmpty() && !from.isEmpty() && m_folder->holdsEmptyFile(to) && m_folder->exists(from))
+        m_placeholder = to;
+}
+
 int RenameRecovery::inferState(int g) const
 {
     const RenamePlan& plan = m_journal.plan();
@@ -76,7 +105,7 @@ int RenameRecovery::inferState(int g) const
     int absent = -1;
     int absentCount = 0;
     for (int j = 0; j < int(names.size()); ++j) {
-        if (!m_folder->exists(names[size_t(j)])) {
+        if (!isTaken(names[size_t(j)])) {
             absent = j;
             ++absentCount;
         }
@@ -111,6 +140,9 @@ int RenameRecovery::stateFromEnds(int g) const
     const int end = plan.groups()[size_t(g)].length();
     if (atOld != atNew)
         return atNew ? end : 0;
+    // With the records cut off, the mark that would tell may be among the lost ones.
+    if (m_journal.recordsDamaged())
+        return -1;
     return m_journal.lastMark(g) == RenameJournal::Mark::Closing ? end : 0;
 }
 
@@ -150,6 +182,10 @@ void RenameRecovery::carryOut(Action action)
     if (m_load != RenameJournal::Load::Ok)
         return;
     const RenamePlan& plan = m_journal.plan();
+    // The placeholder holds nothing; it goes only while it is still the empty file it was.
+    if (!m_placeholder.isEmpty() && m_folder->holdsEmptyFile(m_placeholder))
+        m_folder->remove(m_placeholder);
+    m_placeholder.clear();
     RenameGroupMover mover(*m_folder, m_journal);
     for (int g = 0; g < int(plan.groups().size()); ++g) {
         if (m_state[size_t(g)] < 0) {
@@ -224,7 +260,7 @@ void RenameRecovery::placeStray(int g, Action action)
     if (!group.cycle)
         return;
     const RenamePlanRow& lead = plan.rows()[size_t(group.rows[0])];
-    if (!m_folder->exists(lead.tempName))
+    if (!isTaken(lead.tempName))
         return;
     // Only the cycle's first file ever goes under the temporary name.
     Row& row = m_rows[size_t(m_rowOf[size_t(group.rows[0])])];
@@ -244,26 +280,64 @@ void RenameRecovery::placeStray(int g, Action action)
 
 void RenameRecovery::removeJournal()
 {
-    m_folder->sync();
+    // The journal is what a recovery after a power loss would need until the moves are durable.
+    if (m_folder->sync() != 0)
+        return;
     for (const Row& row : m_rows) {
         if (row.status == RenameStatus::StrandedUnderTemporaryName)
             return;
     }
     m_journalRemoved = m_journal.remove(*m_folder) == 0;
     if (m_journalRemoved)
-        forgetPendingRun(m_folderPath);
+        forgetPendingRun(*m_folder);
 }
 
 bool RenameRecovery::discardJournal()
 {
-    if (m_load != RenameJournal::Load::Incomplete && m_load != RenameJournal::Load::Damaged)
-        return false;
-    if (!m_folder || !m_folder->isOpen())
+    if (m_load != RenameJournal::Load::Incomplete || !m_folder || !m_folder->isOpen())
         return false;
     m_journalRemoved = m_journal.remove(*m_folder) == 0;
     if (m_journalRemoved)
-        forgetPendingRun(m_folderPath);
+        forgetPendingRun(*m_folder);
     return m_journalRemoved;
+}
+
+int RenameRecovery::setAside()
+{
+    if (!m_folder || !m_folder->isOpen())
+        return m_folder ? m_folder->openError() : 0;
+    // A running process still writes its journal; the lock says so.
+    if (m_load == RenameJournal::Load::Busy)
+        return EBUSY;
+    const QByteArray base =
+        RenameJournal::fileName() + ".set-aside-" +
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toLatin1();
+    int e = EEXIST;
+    QByteArray name = base;
+    for (int n = 2; e == EEXIST && n < 100; ++n) {
+        e = m_folder->rename(RenameJournal::fileName(), name);
+        if (e == EEXIST)
+            name = base + '-' + QByteArray::number(n);
+    }
+    if (e != 0)
+        return e;
+    m_setAsideName = name;
+    forgetPendingRun(*m_folder);
+    return m_folder->sync();
+}
+
+std::vector<QByteArray> RenameRecovery::temporaryNames() const
+{
+    std::vector<QByteArray> names;
+    std::vector<QByteArray> all;
+    if (!m_folder || !m_folder->isOpen() || m_folder->readNames(&all) != 0)
+        return names;
+    for (const QByteArray& name : all) {
+        if (RenameJournal::isTemporaryName(name))
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 } // namespace renaming

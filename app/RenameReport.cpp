@@ -1,6 +1,7 @@
 #include "app/RenameReport.h"
 
 #include "app/Text.h"
+#include "platform/SyncedFolder.h"
 
 #include <QStringList>
 
@@ -118,22 +119,66 @@ QString recoveryText(const RenameRecovery& recovery, RenameRecovery::Action acti
 
 QString unusableJournalText(const RenameRecovery& recovery)
 {
-    QString text;
-    if (recovery.loadResult() == RenameJournal::Load::Incomplete) {
-        text = QStringLiteral("A rename run in the folder %1 was interrupted before it renamed "
-                              "any file.");
-    } else {
-        text = QStringLiteral("The journal of an interrupted rename run in the folder %1 is "
-                              "damaged, so the run can be neither finished nor rolled back. "
-                              "No file was touched.");
-    }
-    text = text.arg(folderText(recovery));
+    const QString journal = displayName(RenameJournal::fileName());
+    QString detail;
     if (!recovery.loadDetail().isEmpty())
-        text += QStringLiteral(" (%1)").arg(recovery.loadDetail());
-    text += QStringLiteral("\n\nThe journal is the hidden file %1 in that folder; the folder "
-                           "cannot be renamed again until it is removed.")
-                .arg(displayName(RenameJournal::fileName()));
+        detail = QStringLiteral(" (%1)").arg(recovery.loadDetail());
+    if (recovery.loadResult() == RenameJournal::Load::Incomplete) {
+        return QStringLiteral("A rename run in the folder %1 was interrupted before it renamed "
+                              "any file.%2\n\nThe journal is the hidden file %3 in that folder; "
+                              "the folder cannot be renamed again until it is removed.")
+            .arg(folderText(recovery), detail, journal);
+    }
+    QString text = QStringLiteral("The journal of a rename run in the folder %1 cannot be "
+                                  "used%2, so the run can be neither finished nor rolled back "
+                                  "from it. Files of the folder may have been renamed before "
+                                  "the run stopped; nothing is renamed from this journal.")
+                       .arg(folderText(recovery), detail);
+    const std::vector<QByteArray> temporary = recovery.temporaryNames();
+    if (!temporary.empty()) {
+        constexpr size_t kShown = 20;
+        text += QStringLiteral("\n\n%1 of the folder carry a temporary name of a rename run; "
+                               "give them their names by hand:")
+                    .arg(filesText(int(temporary.size())));
+        for (size_t i = 0; i < temporary.size() && i < kShown; ++i)
+            text += QLatin1Char('\n') + displayName(temporary[i]);
+        if (temporary.size() > kShown)
+            text += QStringLiteral("\n(and %1 more)").arg(temporary.size() - kShown);
+    }
+    text += QStringLiteral("\n\nSet the journal aside to rename in this folder again: it stays "
+                           "in the folder, renamed to %1.set-aside- followed by the date and "
+                           "time.")
+                .arg(journal);
     return text;
+}
+
+QString foreignJournalQuestion(const RenameRecovery& recovery)
+{
+    return QStringLiteral(
+               "The folder %1 holds the journal of an interrupted rename run that this program "
+               "did not start here: it may come from another user, from another computer (a "
+               "volume moved while a run was going on), or have been put there.\n\nIt would "
+               "rename %2 inside this folder (%3 under the new name now, %4 under the old "
+               "name).\n\nFinish or roll back that run only if you know where it comes from; "
+               "otherwise set the journal aside (it stays in the folder under another name) "
+               "or leave it for later. Nothing is renamed unless you choose to.")
+        .arg(folderText(recovery), filesText(recovery.plannedFiles()),
+             QString::number(recovery.countAtNew()), QString::number(recovery.countAtOld()));
+}
+
+QString setAsideFailedText(const RenameRecovery& recovery, int sysError)
+{
+    return QStringLiteral("The journal in the folder %1 could not be set aside (%2).")
+        .arg(folderText(recovery), platform::sysErrorText(sysError));
+}
+
+QString journalKeptText(int finishError)
+{
+    if (finishError == 0)
+        return QString();
+    return QStringLiteral("The end of the run could not be made safe (%1): its journal stays in "
+                          "the folder, and opening the folder again offers to finish it.")
+        .arg(platform::sysErrorText(finishError));
 }
 
 } // namespace renamereport

@@ -27,8 +27,13 @@ QString recoveryQuestion(const renaming::RenameRecovery& recovery);
 // What a finished recovery achieved, and each file it could not place.
 QString recoveryText(const renaming::RenameRecovery& recovery,
                      renaming::RenameRecovery::Action action);
-// What is wrong with a journal that cannot be used.
+// What is wrong with a journal that cannot be used, and what the user can do.
 QString unusableJournalText(const renaming::RenameRecovery& recovery);
+// The question put for a journal that this user's records do not list.
+QString foreignJournalQuestion(const renaming::RenameRecovery& recovery);
+QString setAsideFailedText(const renaming::RenameRecovery& recovery, int sysError);
+// What the user must know when a run's end could not be made safe (empty when it was).
+QString journalKeptText(int finishError);
 
 // A name as the file system's bytes, shown with replacement characters where it is not UTF-8.
 QString displayName(const QByteArray& name);

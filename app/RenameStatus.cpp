@@ -64,6 +64,11 @@ QString statusText(RenameStatus status)
         return QStringLiteral(
             "The names of this file and the ones it was exchanged with were changed outside "
             "the run; it was left where it is.");
+    case RenameStatus::RunRecordFailed:
+        return QStringLiteral(
+            "The run could not be recorded in the program's data folder, so it did not start.");
+    case RenameStatus::RunTooLarge:
+        return QStringLiteral("The run is too large for its journal, so it did not start.");
     }
     return QString();
 }
@@ -85,6 +90,7 @@ RenameStatus statusOfError(int sysError)
         return RenameStatus::NameTooLong;
     case platform::FileError::NoSpace:
         return RenameStatus::NoSpace;
+    case platform::FileError::TooLarge:
     case platform::FileError::Busy:
     case platform::FileError::Other:
         break;

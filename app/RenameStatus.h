@@ -30,6 +30,8 @@ enum class RenameStatus
     StrandedUnderTemporaryName,
     SystemError,
     Misplaced,
+    RunRecordFailed,
+    RunTooLarge,
 };
 
 // True for the outcomes that leave the file under its new name.

@@ -22,21 +22,26 @@ int renameat2NoReplace(int fromDirFd, const char* from, int toDirFd, const char*
 // For file systems that refuse RENAME_NOREPLACE (some FUSE and NFS): the target is reserved
 // with an exclusive create, so a file that exists is never touched, and the rename then
 // replaces only our own empty placeholder.
-int renameOntoPlaceholder(int fromDirFd, const char* from, int toDirFd, const char* to)
+int renameOntoPlaceholder(int fromDirFd, const char* from, int toDirFd, const char* to,
+                          const PlaceholderGuard& guard)
 {
     struct stat source;
     if (fstatat(fromDirFd, from, &source, AT_SYMLINK_NOFOLLOW) != 0)
         return errno;
+    if (guard) {
+        const int e = guard();
+        if (e != 0)
+            return e;
+    }
     const int fd = openat(toDirFd, to, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0)
         return errno;
     struct stat placeholder;
-    const bool statted = fstat(fd, &placeholder) == 0;
+    const int statError = fstat(fd, &placeholder) == 0 ? 0 : errno;
     close(fd);
-    if (!statted) {
-        const int e = errno;
+    if (statError != 0) {
         unlinkat(toDirFd, to, 0);
-        return e;
+        return statError;
     }
     // Narrow the window in which someone could have swapped the placeholder for a real file.
     struct stat current;
@@ -51,9 +56,8 @@ int renameOntoPlaceholder(int fromDirFd, const char* from, int toDirFd, const ch
     return 0;
 }
 
-} // namespace
-
-int renameNoReplaceAt2(int fromDirFd, const QByteArray& from, int toDirFd, const QByteArray& to)
+int renameGuarded(int fromDirFd, const QByteArray& from, int toDirFd, const QByteArray& to,
+                  const PlaceholderGuard& guard)
 {
     if (from.isEmpty() || to.isEmpty())
         return ENOENT;
@@ -62,7 +66,20 @@ int renameNoReplaceAt2(int fromDirFd, const QByteArray& from, int toDirFd, const
     const int e = errno;
     if (e != EINVAL && e != ENOSYS)
         return e;
-    return renameOntoPlaceholder(fromDirFd, from.constData(), toDirFd, to.constData());
+    return renameOntoPlaceholder(fromDirFd, from.constData(), toDirFd, to.constData(), guard);
+}
+
+} // namespace
+
+int renameNoReplaceAt2(int fromDirFd, const QByteArray& from, int toDirFd, const QByteArray& to)
+{
+    return renameGuarded(fromDirFd, from, toDirFd, to, PlaceholderGuard());
+}
+
+int renameNoReplaceGuardedAt(int dirFd, const QByteArray& from, const QByteArray& to,
+                             const PlaceholderGuard& guard)
+{
+    return renameGuarded(dirFd, from, dirFd, to, guard);
 }
 
 int renameNoReplaceAt(int dirFd, const QByteArray& from, const QByteArray& to)

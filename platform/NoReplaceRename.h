@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace platform {
 
 // Renames `fromPath` to `toPath` (paths as the file system's bytes) without ever replacing an
@@ -17,5 +19,15 @@ int renameNoReplaceAt(int dirFd, const QByteArray& from, const QByteArray& to);
 
 // As renameNoReplaceAt, for names in two folders.
 int renameNoReplaceAt2(int fromDirFd, const QByteArray& from, int toDirFd, const QByteArray& to);
+
+// Called before a placeholder is created under the target name (file systems that refuse the
+// no-replace flag), so a caller can record it durably first: a crash between the placeholder
+// and the rename then leaves an empty file its recovery knows to be its own. A non-zero return
+// stops the rename with that error before anything is created.
+using PlaceholderGuard = std::function<int()>;
+
+// As renameNoReplaceAt, calling `guard` (when set) before a placeholder is made.
+int renameNoReplaceGuardedAt(int dirFd, const QByteArray& from, const QByteArray& to,
+                             const PlaceholderGuard& guard);
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/NoReplaceRename.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
@@ -17,6 +19,18 @@ struct FileStat
     qint64 mtimeNsec = 0; // nanoseconds since 1970-01-01 UTC, as the folder listing reports it
 };
 
+// Which folder a descriptor is open on.
+struct FolderIdentity
+{
+    quint64 device = 0;
+    quint64 inode = 0;
+
+    bool operator==(const FolderIdentity& other) const
+    {
+        return device == other.device && inode == other.inode;
+    }
+};
+
 // The kinds of failure the rename run tells the user about.
 enum class FileError
 {
@@ -27,6 +41,7 @@ enum class FileError
     ReadOnly,
     NameTooLong,
     NoSpace,
+    TooLarge,
     Busy,
     Other,
 };
@@ -54,7 +69,13 @@ public:
     int stat(const QByteArray& name, FileStat* out) const;
     // True when the name is taken by anything, a dangling link included.
     bool exists(const QByteArray& name) const;
+    // True when the name holds an empty regular file (a link does not count).
+    bool holdsEmptyFile(const QByteArray& name) const;
+    // The device and inode numbers of the open folder.
+    int identity(FolderIdentity* out) const;
     int rename(const QByteArray& from, const QByteArray& to) const;
+    // As rename, calling `guard` before a placeholder is made under the target name.
+    int rename(const QByteArray& from, const QByteArray& to, const PlaceholderGuard& guard) const;
     int remove(const QByteArray& name) const;
     // Makes the folder's entries (creations, renames, removals) durable.
     int sync() const;

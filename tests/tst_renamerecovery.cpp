@@ -154,15 +154,15 @@ private slots:
     void unusableJournal();
     void neverOverwritesOnRecovery();
     void offerRollsBack();
-    void offerRemovesDamagedJournal();
+    void offerSetsDamagedJournalAside();
     void killedAtManyPoints();
 };
 
 void TestRenameRecovery::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
-    for (const QByteArray& folder : renaming::pendingRunFolders())
-        renaming::forgetPendingRun(folder);
+    for (const renaming::PendingRun& run : renaming::pendingRuns())
+        renaming::forgetPendingRun(run);
 }
 
 void TestRenameRecovery::recoverAfterStop_data()
@@ -219,8 +219,9 @@ void TestRenameRecovery::unusableJournal_data()
     QTest::newRow("foreign-content") << 0 << 0 << QByteArray("hello, world\n") << L::Damaged;
     QTest::newRow("plan-byte-flipped") << -1 << 30 << QByteArray() << L::Damaged;
     QTest::newRow("torn-last-record-ignored") << -1 << 0 << QByteArray(12, '\0') << L::Ok;
+    // The plan is whole and checked: the run can still be finished or rolled back from it.
     QTest::newRow("garbage-record-not-last")
-        << -1 << 0 << QByteArray(12, '\x55') + QByteArray(12, '\x55') << L::Damaged;
+        << -1 << 0 << QByteArray(12, '\x55') + QByteArray(12, '\x55') << L::Ok;
 }
 
 void TestRenameRecovery::unusableJournal()
@@ -249,14 +250,21 @@ void TestRenameRecovery::unusableJournal()
 
     RenameRecovery recovery(dir.pathBytes());
     QCOMPARE(recovery.load(), load);
-    if (load != RenameJournal::Load::Ok) {
+    if (load == RenameJournal::Load::Ok) {
         recovery.carryOut(RenameRecovery::Action::Finish);
-        QCOMPARE(snapshot(dir.pathBytes()), before);
-        QVERIFY(recovery.discardJournal());
-        QVERIFY(!dir.exists(kJournal));
+        QVERIFY(recovery.journalRemoved());
+        QCOMPARE(snapshot(dir.pathBytes()), placed(kSmallRun, true));
+        return;
     }
+    recovery.carryOut(RenameRecovery::Action::Finish);
+    QCOMPARE(snapshot(dir.pathBytes()), before);
+    if (load == RenameJournal::Load::Incomplete)
+        QVERIFY(recovery.discardJournal());
+    else
+        QCOMPARE(recovery.setAside(), 0);
+    QVERIFY(!dir.exists(kJournal));
     RenameEngine again;
-    QCOMPARE(again.prepare(dir.pathBytes(), {}), load != RenameJournal::Load::Ok);
+    QVERIFY(again.prepare(dir.pathBytes(), {}));
 }
 
 void TestRenameRecovery::neverOverwritesOnRecovery()
@@ -309,18 +317,23 @@ void TestRenameRecovery::offerRollsBack()
     QCOMPARE(snapshot(dir.pathBytes()), placed(kSmallRun, false));
 }
 
-void TestRenameRecovery::offerRemovesDamagedJournal()
+void TestRenameRecovery::offerSetsDamagedJournalAside()
 {
     TestDir dir;
     QVERIFY(createFiles(dir, kSmallRun));
     QVERIFY(dir.createFile(kJournal, "not a journal"));
     const QMap<QByteArray, QByteArray> before = snapshot(dir.pathBytes());
     QWidget parent;
-    answerNextBox(true, QStringLiteral("RemoveJournalButton"));
+    answerNextBox(true, QStringLiteral("SetAsideButton"));
     QVERIFY(recoveryoffer::offerRecovery(&parent, dir.pathBytes()));
+    // The journal stays, under a name that no longer blocks the folder; nothing else changes.
+    QMap<QByteArray, QByteArray> after = snapshot(dir.pathBytes());
     QMap<QByteArray, QByteArray> expected = before;
     expected.remove(RenameJournal::fileName());
-    QCOMPARE(snapshot(dir.pathBytes()), expected);
+    const QByteArray setAside = after.firstKey();
+    QVERIFY2(setAside.startsWith(RenameJournal::fileName() + ".set-aside-"), setAside.constData());
+    QCOMPARE(after.take(setAside), QByteArray("not a journal"));
+    QCOMPARE(after, expected);
 }
 
 void TestRenameRecovery::killedAtManyPoints()
