@@ -6,8 +6,6 @@ namespace renamerequests {
 
 namespace {
 
-constexpr int NumberLength = 5;
-
 // The length of the UTF-8 sequence at `pos`; 1 for a byte that starts no valid sequence.
 int sequenceLength(const QByteArray& bytes, qsizetype pos)
 {
@@ -25,28 +23,20 @@ int sequenceLength(const QByteArray& bytes, qsizetype pos)
     return length;
 }
 
-bool isAscii(const QByteArray& bytes)
-{
-    for (const char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 QByteArray titleBytes(const QByteArray& nameBytes)
 {
     const qsizetype dot = nameBytes.lastIndexOf('.');
     const QByteArray base = dot < 0 ? nameBytes : nameBytes.left(dot);
-    const QByteArray number = base.left(NumberLength);
-    // An integer text is ASCII, so its five characters are five bytes.
-    if (!isAscii(number) || !trackrules::isIntegerText(QString::fromLatin1(number)))
+    // A number is ASCII, so its characters are its bytes: read one byte per character, and a
+    // byte above 0x7F, which no number holds, ends it as any other character would.
+    const qsizetype length = trackrules::numberLength(QString::fromLatin1(base));
+    if (length == 0)
         return base;
-    if (base.size() <= NumberLength)
+    if (base.size() <= length)
         return QByteArray();
-    return base.mid(NumberLength + sequenceLength(base, NumberLength));
+    return base.mid(length + sequenceLength(base, length));
 }
 
 QByteArray newNameBytes(qint64 number, const QByteArray& oldNameBytes)

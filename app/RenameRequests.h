@@ -13,9 +13,9 @@
 // for byte.
 namespace renamerequests {
 
-// The title part of a file name's bytes: what follows the five-character number and the
-// character after it (a whole UTF-8 sequence, never a part of one), or the whole name without
-// its extension when it has no number.
+// The title part of a file name's bytes: what follows the number (trackrules::numberLength) and
+// the character after it (a whole UTF-8 sequence, never a part of one), or the whole name
+// without its extension when it has no number.
 QByteArray titleBytes(const QByteArray& nameBytes);
 
 // "<number> <title>.mp3" as bytes.

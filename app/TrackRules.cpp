@@ -8,7 +8,12 @@ namespace trackrules {
 namespace {
 
 constexpr int NumberLength = 5;
-constexpr int TitleStart = 6; // the sixth character is dropped, whatever it is
+constexpr int LongNumberLength = 6;
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 int hexDigitValue(QChar c)
 {
@@ -120,12 +125,23 @@ bool parseIntegerText(const QString& text, qint32* value)
     return true;
 }
 
+qsizetype numberLength(const QString& baseName)
+{
+    qsizetype digits = 0;
+    while (digits < baseName.size() && isAsciiDigit(baseName.at(digits)))
+        ++digits;
+    if (digits >= LongNumberLength && digits < baseName.size() && baseName.at(digits) == u' ')
+        return digits;
+    const QString number = baseName.left(NumberLength);
+    return isIntegerText(number) ? number.size() : 0;
+}
+
 NameSplit splitBaseName(const QString& baseName)
 {
-    const QString number = baseName.left(NumberLength);
-    if (isIntegerText(number))
-        return {number, baseName.mid(TitleStart)};
-    return {QString(), baseName};
+    const qsizetype length = numberLength(baseName);
+    if (length == 0)
+        return {QString(), baseName};
+    return {baseName.left(length), baseName.mid(length + 1)};
 }
 
 QVector<TrackRow> trackRowsFromListing(const QVector<ListingRow>& listing)

@@ -30,9 +30,14 @@ inline bool isIntegerText(const QString& text)
     return parseIntegerText(text);
 }
 
-// Number and title of a base name: the first five characters are the number when they form an
-// integer text, the sixth is dropped and the title runs from the seventh; otherwise there is no
-// number and the whole base name is the title.
+// How many characters of a base name are its number: a run of six or more ASCII digits followed
+// by a blank, so the numbers the previews give past 99999 read back whole; otherwise the first
+// five characters when they form an integer text (fewer when the name is shorter); otherwise 0.
+qsizetype numberLength(const QString& baseName);
+
+// Number and title of a base name: the number as numberLength() finds it, then one separator
+// character that is dropped, whatever it is, then the title; without a number the whole base
+// name is the title.
 struct NameSplit
 {
     QString number;

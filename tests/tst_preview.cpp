@@ -117,7 +117,11 @@ void TestPreview::previews_data()
     // The current number is replaced, the title kept, an empty title leaves a trailing blank.
     QTest::newRow("titles-of-numbered-files")
         << QStringList{u"00009 Old.mp3"_qs, u"12.mp3"_qs, u"123456 Long.mp3"_qs} << "0"
-        << "1" << QStringList{u"00001 Old"_qs, u"00002 "_qs, u"00003  Long"_qs};
+        << "1" << QStringList{u"00001 Old"_qs, u"00002 "_qs, u"00003 Long"_qs};
+    // A number the previews gave past 99999 reads back whole: a second run changes nothing.
+    QTest::newRow("six-digit-numbers-read-back")
+        << QStringList{u"199998 A.mp3"_qs, u"299997 B.mp3"_qs, u"399996 C.mp3"_qs} << "99999"
+        << "99999" << QStringList{u"199998 A"_qs, u"299997 B"_qs, u"399996 C"_qs};
 }
 
 void TestPreview::previews()

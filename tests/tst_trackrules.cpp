@@ -1,3 +1,4 @@
+#include "app/RenameRequests.h"
 #include "app/TrackRules.h"
 
 #include <QTest>
@@ -86,9 +87,52 @@ void TestTrackRules::nameSplit_data()
     QTest::newRow("short-number-no-title") << "12.mp3"
                                            << "12"
                                            << "";
-    QTest::newRow("six-digits-drop-sixth") << "123456 Long.mp3"
+    QTest::newRow("six-digits-and-blank") << "123456 Long.mp3"
+                                          << "123456"
+                                          << "Long";
+    QTest::newRow("previewed-six-digits") << "199998 Song.mp3"
+                                          << "199998"
+                                          << "Song";
+    QTest::newRow("seven-digits-and-blank") << "1234567 Song.mp3"
+                                            << "1234567"
+                                            << "Song";
+    QTest::newRow("six-digits-second-blank-kept") << "199998  Song.mp3"
+                                                  << "199998"
+                                                  << " Song";
+    QTest::newRow("six-digits-empty-title") << "123456 .mp3"
+                                            << "123456"
+                                            << "";
+    // Without a blank right after the digits the five-character number stands.
+    QTest::newRow("six-digits-no-blank") << "123456Long.mp3"
+                                         << "12345"
+                                         << "Long";
+    QTest::newRow("six-digits-alone") << "123456.mp3"
+                                      << "12345"
+                                      << "";
+    QTest::newRow("six-digits-then-tab") << "123456\tSong.mp3"
+                                         << "12345"
+                                         << "\tSong";
+    QTest::newRow("six-digits-then-dash") << "123456-Song.mp3"
+                                          << "12345"
+                                          << "-Song";
+    QTest::newRow("blank-before-six-digits") << " 123456 x.mp3"
+                                             << " 1234"
+                                             << "6 x";
+    QTest::newRow("plus-before-six-digits") << "+123456 x.mp3"
+                                            << "+1234"
+                                            << "6 x";
+    QTest::newRow("negative-preview") << "-00002 Title.mp3"
+                                      << "-0000"
+                                      << " Title";
+    QTest::newRow("five-digits-and-blank") << "12345 Title.mp3"
                                            << "12345"
-                                           << " Long";
+                                           << "Title";
+    QTest::newRow("four-digits-only") << "1234.mp3"
+                                      << "1234"
+                                      << "";
+    QTest::newRow("arabic-indic-digits")
+        << QStringLiteral("\u0661\u0662\u0663\u0664\u0665\u0666 x.mp3") << ""
+        << QStringLiteral("\u0661\u0662\u0663\u0664\u0665\u0666 x");
     QTest::newRow("four-digits-and-blank") << "0001 Song.mp3"
                                            << ""
                                            << "0001 Song";
@@ -126,6 +170,8 @@ void TestTrackRules::nameSplit()
     const NameSplit split = splitBaseName(baseName(caption));
     QCOMPARE(split.number, number);
     QCOMPARE(split.title, title);
+    // The rename run reads the title from the name's bytes: it must read the same one.
+    QCOMPARE(renamerequests::titleBytes(caption.toUtf8()), title.toUtf8());
 }
 
 void TestTrackRules::integerText_data()
