@@ -1,18 +1,21 @@
 #include "app/BatchMode.h"
 
+#include "app/NameEscape.h"
+#include "app/PendingRuns.h"
 #include "app/RenameEngine.h"
 #include "app/RenameRequests.h"
+#include "app/TrackRow.h"
 #include "app/TrackRules.h"
 #include "explorer/VxDateTimeFormat.h"
 #include "explorer/VxFileListRules.h"
 #include "explorer/VxFileListSort.h"
 #include "explorer/VxFileListTypes.h"
 #include "explorer/VxFileListing.h"
-#include "explorer/VxPathUtils.h"
 #include "platform/DirEnum.h"
+#include "platform/SyncedFolder.h"
 
-#include <QFileInfo>
 #include <QTextStream>
+#include <QVector>
 
 #include <algorithm>
 
@@ -20,16 +23,57 @@ namespace batchmode {
 
 namespace {
 
-bool parseNumber(const QString& text, qint64 low, qint64 high, qint64* value)
+using Command = Options::Command;
+
+const struct
+{
+    const char* name;
+    Command command;
+} CommandNames[] = {{"--help", Command::Help},
+                    {"-h", Command::Help},
+                    {"--preview", Command::Preview},
+                    {"--rename", Command::Rename}};
+
+bool commandOf(const QByteArray& argument, Command* command)
+{
+    for (const auto& entry : CommandNames) {
+        if (argument == entry.name) {
+            *command = entry.command;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool isOption(const QByteArray& argument)
+{
+    return argument.startsWith("--");
+}
+
+// An argument as a message shows it: it may hold any byte the shell passed on.
+QString shown(const QByteArray& argument)
+{
+    return nameescape::escaped(argument);
+}
+
+Options refused(const QString& error)
+{
+    Options options;
+    options.error = error;
+    return options;
+}
+
+bool parseNumber(const QByteArray& text, qint64 low, qint64 high, qint64* value)
 {
     qint32 parsed = 0;
-    if (!trackrules::parseIntegerText(text, &parsed) || parsed < low || parsed > high)
+    if (!trackrules::parseIntegerText(QString::fromUtf8(text), &parsed) || parsed < low ||
+        parsed > high)
         return false;
     *value = parsed;
     return true;
 }
 
-bool parseOrder(const QString& text, Order* order)
+bool parseOrder(const QByteArray& text, Order* order)
 {
     const struct
     {
@@ -40,7 +84,7 @@ bool parseOrder(const QString& text, Order* order)
                   {"size", Order::Size},
                   {"date", Order::Date}};
     for (const auto& entry : orders) {
-        if (text == QLatin1String(entry.name)) {
+        if (text == entry.name) {
             *order = entry.order;
             return true;
         }
@@ -48,25 +92,63 @@ bool parseOrder(const QString& text, Order* order)
     return false;
 }
 
-Options refused(const QString& error)
+// The window's arguments are left to Qt, which takes its own options out, and to main(), which
+// opens the folder that remains; only what looks like an option of ours is judged here, before
+// a window is tried.
+Options windowArguments(const QByteArrayList& arguments)
 {
-    Options options;
-    options.error = error;
+    for (const QByteArray& argument : arguments) {
+        Command command = Command::Window;
+        if (commandOf(argument, &command))
+            return refused(QStringLiteral("%1 must come first.").arg(shown(argument)));
+        if (isOption(argument))
+            return refused(QStringLiteral("Unknown option \"%1\".").arg(shown(argument)));
+    }
+    return Options();
+}
+
+// The numbering options, each followed by its value, from `first` to the end.
+Options numberingOptions(Options options, const QByteArrayList& arguments, qsizetype first)
+{
+    for (qsizetype i = first; i < arguments.size(); i += 2) {
+        const QByteArray& option = arguments.at(i);
+        if (option != "--start" && option != "--increment" && option != "--order")
+            return refused(QStringLiteral("Unknown option \"%1\".").arg(shown(option)));
+        if (i + 1 >= arguments.size())
+            return refused(QStringLiteral("%1 needs a value.").arg(shown(option)));
+        const QByteArray& value = arguments.at(i + 1);
+        if (option == "--start" && !parseNumber(value, 0, 99999, &options.start))
+            return refused(QStringLiteral("The start must be a number from 0 to 99999, not \"%1\".")
+                               .arg(shown(value)));
+        if (option == "--increment" && !parseNumber(value, 1, 99999, &options.increment))
+            return refused(
+                QStringLiteral("The increment must be a number from 1 to 99999, not \"%1\".")
+                    .arg(shown(value)));
+        if (option == "--order" && !parseOrder(value, &options.order))
+            return refused(QStringLiteral("The order is number, name, size or date, not \"%1\".")
+                               .arg(shown(value)));
+    }
     return options;
 }
 
-QVector<ListingRow> readListing(const QString& folder)
+QByteArray withTrailingSeparator(QByteArray path)
+{
+    if (!path.endsWith('/'))
+        path.append('/');
+    return path;
+}
+
+QVector<ListingRow> readListing(const QByteArray& directory)
 {
     VxListingOptions listing;
     listing.parentDirEnabled = false;
     listing.datePattern = DatePatternText(df_Customize, VxFormatSettings::runtime());
     listing.timePattern = TimePatternText(tfShortFormat, VxFormatSettings::runtime());
     const TFileType fileType{ftReadOnly, ftHidden, ftSystem, ftArchive};
-    const QString directory = EnsureTrailingBackslash(folder);
     QVector<ListingRow> rows;
     for (const QString& pattern : vxfilelist::maskPatterns(QStringLiteral("*.mp3")))
-        vxfilelist::addFiles(rows, directory, directory + pattern, fileType.attributeMask(),
-                             listing);
+        vxfilelist::addFiles(rows, directory, platform::encodePath(pattern),
+                             fileType.attributeMask(), listing);
     return rows;
 }
 
@@ -80,13 +162,57 @@ QVector<ListingRow> sortedListing(const QVector<ListingRow>& rows, int column, b
     return sorted;
 }
 
-int renameRows(const Options& options, const QVector<TrackRow>& rows, QTextStream& out,
-               QTextStream& err)
+// Opened once to tell a missing folder from one that cannot be read, which a listing cannot.
+QString folderProblem(const QByteArray& folder)
+{
+    const platform::SyncedFolder opened(folder);
+    if (opened.isOpen())
+        return QString();
+    if (platform::fileErrorOf(opened.openError()) == platform::FileError::NotFound)
+        return QStringLiteral("\"%1\" is not a folder.").arg(shown(folder));
+    return QStringLiteral("The folder \"%1\" cannot be read: %2")
+        .arg(shown(folder), platform::sysErrorText(opened.openError()));
+}
+
+// The folder's track list in the chosen order.
+QVector<TrackRow> trackList(const Options& options, const QByteArray& directory)
+{
+    QVector<ListingRow> listing = sortedListing(readListing(directory), vxcolumn::Name, false);
+    if (options.order == Order::Size)
+        listing = sortedListing(listing, vxcolumn::Size, true);
+    else if (options.order == Order::Date)
+        listing = sortedListing(listing, vxcolumn::Modified, true);
+    QVector<TrackRow> rows = trackrules::trackRowsFromListing(listing);
+    if (options.order == Order::Number || options.order == Order::Name) {
+        const int column = options.order == Order::Number ? 0 : 1;
+        std::stable_sort(rows.begin(), rows.end(), [column](const TrackRow& a, const TrackRow& b) {
+            return trackrules::compareRows(a, b, column) < 0;
+        });
+    }
+    return rows;
+}
+
+// Number, title, size, date and preview name, tab-separated. What comes from the file name is
+// taken from its bytes, as the rename run takes it, and escaped.
+void printPreview(const Options& options, const QVector<TrackRow>& rows, QTextStream& out)
+{
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const TrackRow& row = rows.at(i);
+        const QByteArray title = renamerequests::titleBytes(row.nameBytes);
+        const qint64 number = trackrules::previewNumber(options.start, options.increment, i + 1);
+        const QByteArray preview = trackrules::previewNumberText(number).toLatin1() + ' ' + title;
+        out << nameescape::escaped(row.caption.toUtf8()) << '\t' << nameescape::escaped(title)
+            << '\t' << row.subItems.at(TrackRow::SizeText) << '\t'
+            << row.subItems.at(TrackRow::DateText) << '\t' << nameescape::escaped(preview) << '\n';
+    }
+}
+
+int renameRows(const Options& options, const QByteArray& directory, const QVector<TrackRow>& rows,
+               QTextStream& out, QTextStream& err)
 {
     renaming::RenameEngine engine;
-    const QByteArray folder =
-        platform::encodePath(EnsureTrailingBackslash(QFileInfo(options.folder).absoluteFilePath()));
-    if (engine.prepare(folder, renamerequests::requestsOf(rows, options.start, options.increment)))
+    if (engine.prepare(directory,
+                       renamerequests::requestsOf(rows, options.start, options.increment)))
         engine.run();
     int failed = 0;
     for (size_t i = 0; i < engine.results().size(); ++i) {
@@ -94,7 +220,7 @@ int renameRows(const Options& options, const QVector<TrackRow>& rows, QTextStrea
         if (renaming::isSuccess(result.status))
             continue;
         ++failed;
-        out << platform::displayName(engine.requests().at(i).oldName) << '\t' << result.text()
+        out << nameescape::escaped(engine.requests().at(i).oldName) << '\t' << result.text()
             << '\n';
     }
     if (failed > 0)
@@ -104,51 +230,21 @@ int renameRows(const Options& options, const QVector<TrackRow>& rows, QTextStrea
 
 } // namespace
 
-Options parseArguments(const QStringList& arguments)
+Options parseArguments(const QByteArrayList& arguments)
 {
+    Command command = Command::Window;
+    if (arguments.isEmpty() || !commandOf(arguments.constFirst(), &command))
+        return windowArguments(arguments);
     Options options;
-    if (arguments.isEmpty())
+    options.command = command;
+    if (command == Command::Help)
         return options;
-    const QString& first = arguments.constFirst();
-    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
-        options.command = Options::Command::Help;
-        return options;
-    }
-    if (first == QLatin1String("--preview"))
-        options.command = Options::Command::Preview;
-    else if (first == QLatin1String("--rename"))
-        options.command = Options::Command::Rename;
-    else
-        return options;
-
-    if (arguments.size() < 2 || arguments.at(1).startsWith(QLatin1String("--")))
-        return refused(QStringLiteral("%1 needs a folder.").arg(first));
+    // Every other command works on the folder named right after it.
+    const QByteArray& name = arguments.constFirst();
+    if (arguments.size() < 2 || arguments.at(1).isEmpty() || isOption(arguments.at(1)))
+        return refused(QStringLiteral("%1 needs a folder.").arg(shown(name)));
     options.folder = arguments.at(1);
-    for (qsizetype i = 2; i < arguments.size(); i += 2) {
-        const QString& option = arguments.at(i);
-        if (i + 1 >= arguments.size())
-            return refused(QStringLiteral("%1 needs a value.").arg(option));
-        const QString& value = arguments.at(i + 1);
-        if (option == QLatin1String("--start")) {
-            if (!parseNumber(value, 0, 99999, &options.start))
-                return refused(
-                    QStringLiteral("The start must be a number from 0 to 99999, not \"%1\".")
-                        .arg(value));
-        } else if (option == QLatin1String("--increment")) {
-            if (!parseNumber(value, 1, 99999, &options.increment))
-                return refused(
-                    QStringLiteral("The increment must be a number from 1 to 99999, not \"%1\".")
-                        .arg(value));
-        } else if (option == QLatin1String("--order")) {
-            if (!parseOrder(value, &options.order))
-                return refused(
-                    QStringLiteral("The order is number, name, size or date, not \"%1\".")
-                        .arg(value));
-        } else {
-            return refused(QStringLiteral("Unknown option \"%1\".").arg(option));
-        }
-    }
-    return options;
+    return numberingOptions(options, arguments, 2);
 }
 
 QString helpText()
@@ -163,46 +259,21 @@ QString helpText()
         "  --preview    print the MP3 files of FOLDER, one per line, tab-separated: number,\n"
         "               title, size, date and the name the file would get; nothing changes\n"
         "  --rename     rename the MP3 files of FOLDER to those names, as the window's rename\n"
-        "               command does; prints one line per file that was not renamed and exits\n"
-        "               with 1 when there was any\n"
+        "               command does; prints one line per file that was not renamed (its name,\n"
+        "               a tab and the reason) and exits with 1 when there was any\n"
         "  --start      the first number, 0 to 99999 (default 0: the first file gets 1)\n"
         "  --increment  the step between numbers, 1 to 99999 (default 1)\n"
         "  --order      the order of the files: as listed by name when the folder is opened\n"
         "               (default), or as one click on a header gives: number, name (both\n"
         "               ascending), size (largest first), date (newest first)\n"
-        "  --help       this text\n");
-}
-
-QVector<TrackRow> trackList(const Options& options, QString* error)
-{
-    const QFileInfo folder(options.folder);
-    if (!folder.isDir()) {
-        *error = QStringLiteral("\"%1\" is not a folder.").arg(options.folder);
-        return {};
-    }
-    if (!folder.isReadable()) {
-        *error = QStringLiteral("The folder \"%1\" cannot be read.").arg(options.folder);
-        return {};
-    }
-    QVector<ListingRow> listing =
-        sortedListing(readListing(folder.absoluteFilePath()), vxcolumn::Name, false);
-    if (options.order == Order::Size)
-        listing = sortedListing(listing, vxcolumn::Size, true);
-    else if (options.order == Order::Date)
-        listing = sortedListing(listing, vxcolumn::Modified, true);
-    QVector<TrackRow> rows = trackrules::trackRowsFromListing(listing);
-    if (options.order == Order::Number || options.order == Order::Name) {
-        const int column = options.order == Order::Number ? 0 : 1;
-        std::stable_sort(rows.begin(), rows.end(), [column](const TrackRow& a, const TrackRow& b) {
-            return trackrules::compareRows(a, b, column) < 0;
-        });
-    }
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        const qint64 number = trackrules::previewNumber(options.start, options.increment, i + 1);
-        rows[i].subItems[TrackRow::Preview] =
-            trackrules::previewName(number, rows.at(i).subItems.at(TrackRow::Title));
-    }
-    return rows;
+        "  --help       this text\n"
+        "\n"
+        "What is printed from a file name stays on its line: a tab, a line feed and a backslash\n"
+        "are written \\t, \\n and \\\\, any other control byte and any byte that is not part of\n"
+        "valid UTF-8 as \\xHH (two hexadecimal digits).\n"
+        "\n"
+        "Exit codes: 0 done, 1 some files were not renamed, 2 the arguments or the folder were\n"
+        "refused.\n");
 }
 
 int run(const Options& options, QTextStream& out, QTextStream& err)
@@ -211,23 +282,23 @@ int run(const Options& options, QTextStream& out, QTextStream& err)
         err << options.error << "\nSee ORVENFR --help.\n";
         return 2;
     }
-    if (options.command == Options::Command::Help) {
+    if (options.command == Command::Help) {
         out << helpText();
         return 0;
     }
-    QString error;
-    const QVector<TrackRow> rows = trackList(options, &error);
-    if (!error.isEmpty()) {
-        err << error << '\n';
+    const QString problem = folderProblem(options.folder);
+    if (!problem.isEmpty()) {
+        err << problem << '\n';
         return 2;
     }
-    if (options.command == Options::Command::Preview) {
-        for (const TrackRow& row : rows) {
-            out << row.caption << '\t' << row.subItems.join(u'\t') << '\n';
-        }
+    const QByteArray directory =
+        withTrailingSeparator(renaming::absoluteFolderPath(options.folder));
+    const QVector<TrackRow> rows = trackList(options, directory);
+    if (options.command == Command::Preview) {
+        printPreview(options, rows, out);
         return 0;
     }
-    return renameRows(options, rows, out, err);
+    return renameRows(options, directory, rows, out, err);
 }
 
 } // namespace batchmode

@@ -1,16 +1,15 @@
 #pragma once
 
-#include "app/TrackRow.h"
-
+#include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
-#include <QStringList>
-#include <QVector>
 
 class QTextStream;
 
 // The command line without a window: "--preview DIR" prints the track list of a folder with its
 // preview names, "--rename DIR" renames its files with the same engine as the window, "--help"
-// describes both. The folder is read as the window reads it: the "*.mp3" files, by name.
+// describes both. The folder is read as the window reads it: the "*.mp3" files, by name. The
+// arguments are the command line's bytes, so a folder whose name is not valid UTF-8 is found.
 namespace batchmode {
 
 enum class Order
@@ -26,27 +25,26 @@ struct Options
 {
     enum class Command
     {
-        None, // no batch option: the window opens
+        Window, // no batch command: the window opens
         Help,
         Preview,
         Rename,
     };
-    Command command = Command::None;
-    QString folder;
+    Command command = Command::Window;
+    QByteArray folder; // the file system's bytes, as the command line gave them
     qint64 start = 0;
     qint64 increment = 1;
     Order order = Order::Listing;
     QString error; // why the arguments are refused; empty when they are fine
 };
 
-// Reads the arguments after the program name.
-Options parseArguments(const QStringList& arguments);
+// Reads the arguments after the program name. A batch command comes first; without one the
+// arguments are the window's, which may be Qt's own options and a folder, but never an option
+// that starts with "--".
+Options parseArguments(const QByteArrayList& arguments);
 QString helpText();
 
-// The folder's track list in the chosen order, with its previews computed.
-QVector<TrackRow> trackList(const Options& options, QString* error);
-
-// Runs a batch command and returns the process's exit code.
+// Runs a batch command, or reports refused arguments, and returns the process's exit code.
 int run(const Options& options, QTextStream& out, QTextStream& err);
 
 } // namespace batchmode

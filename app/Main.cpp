@@ -3,6 +3,7 @@
 #include "app/Dialog1.h"
 #include "app/GridLineDelegate.h"
 #include "app/MessageBoxes.h"
+#include "app/NameEscape.h"
 #include "app/Pictures.h"
 #include "app/ProgessBar.h"
 #include "app/RecoveryOffer.h"
@@ -55,6 +56,19 @@ QString notAFolderText(const QString& path)
     return text::languageIndex() == text::French
                ? QStringLiteral("\u00AB %1 \u00BB n'est pas un r\u00E9pertoire.").arg(path)
                : QStringLiteral("\"%1\" is not a folder.").arg(path);
+}
+
+// The file list and the folder picker hold paths as text, which cannot name such a folder.
+QString notUtf8FolderText(const QString& path)
+{
+    return text::languageIndex() == text::French
+               ? QStringLiteral("La fen\u00EAtre ne peut pas ouvrir le r\u00E9pertoire \u00AB %1 "
+                                "\u00BB : son nom n'est pas en UTF-8 valide. ORVENFR --preview et "
+                                "--rename savent le lire.")
+                     .arg(path)
+               : QStringLiteral("The window cannot open the folder \"%1\": its name is not valid "
+                                "UTF-8. ORVENFR --preview and --rename can read it.")
+                     .arg(path);
 }
 
 QString failingRowsText(int count)
@@ -400,11 +414,16 @@ void TForm1::VxDirTreeCombo281PathChange(QObject* sender, const QString& path)
     m_commands->UpdatePreview();
 }
 
-void TForm1::openStartFolder(const QString& path)
+void TForm1::openStartFolder(const QByteArray& path)
 {
-    const QFileInfo folder(path);
+    if (!QByteArrayView(path).isValidUtf8()) {
+        messageboxes::showWarning(this, notUtf8FolderText(nameescape::escaped(path)));
+        return;
+    }
+    const QString text = QString::fromUtf8(path);
+    const QFileInfo folder(text);
     if (!folder.isDir()) {
-        messageboxes::showWarning(this, notAFolderText(path));
+        messageboxes::showWarning(this, notAFolderText(text));
         return;
     }
     // As after a pick in the tree: the reader first, then the combo, whose event rebuilds the list.

@@ -50,9 +50,10 @@ public:
     void VxDirTreeCombo281PathChange(QObject* sender, const QString& path);
     void SpinEdit1Change();
     void SpinEdit2Change();
-    // Shows a folder given on the command line as if it had been picked; a path that is not a
-    // folder is reported and the window stays at "Drives".
-    void openStartFolder(const QString& path);
+    // Shows a folder given on the command line (the file system's bytes) as if it had been
+    // picked; a path that is not a folder, or that is not valid UTF-8, is reported and the
+    // window stays at "Drives".
+    void openStartFolder(const QByteArray& path);
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();

@@ -6,6 +6,7 @@
 #include "app/RecoveryOffer.h"
 #include "app/Unit2.h"
 
+#include <QByteArrayList>
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -13,11 +14,12 @@
 
 namespace {
 
-QStringList commandLine(int argc, char* argv[])
+// The arguments as the file system's bytes: a folder name need not be valid UTF-8.
+QByteArrayList commandLine(int argc, char* argv[])
 {
-    QStringList arguments;
+    QByteArrayList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(QByteArray(argv[i]));
     return arguments;
 }
 
@@ -26,7 +28,8 @@ QStringList commandLine(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     const batchmode::Options batch = batchmode::parseArguments(commandLine(argc, argv));
-    if (batch.command != batchmode::Options::Command::None) {
+    // Refused arguments are reported like a batch command's failure, before a window is tried.
+    if (batch.command != batchmode::Options::Command::Window || !batch.error.isEmpty()) {
         // No window and no display: the batch commands run on a core application.
         QCoreApplication app(argc, argv);
         QTextStream out(stdout);
@@ -46,9 +49,8 @@ int main(int argc, char* argv[])
 
     form1.showMaximized();
     recoveryoffer::offerPendingRecoveries(&form1);
-    // What Qt's own options leave of the command line: the folder to start in.
-    const QStringList arguments = QApplication::arguments().mid(1);
-    if (!arguments.isEmpty())
-        form1.openStartFolder(arguments.constFirst());
+    // Qt has taken its own options out of argv: what remains is the folder to start in.
+    if (argc > 1)
+        form1.openStartFolder(QByteArray(argv[1]));
     return QApplication::exec();
 }

@@ -1,11 +1,18 @@
 #include "app/BatchMode.h"
+#include "app/NameEscape.h"
 #include "app/RenameRequests.h"
 #include "tests/support/TestDir.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTest>
 #include <QTextStream>
+
+#include <cstdio>
 
 using batchmode::Options;
 using batchmode::Order;
@@ -22,7 +29,7 @@ struct Outcome
     QString err;
 };
 
-Outcome runBatch(const QStringList& arguments)
+Outcome runBatch(const QByteArrayList& arguments)
 {
     Outcome outcome;
     QTextStream out(&outcome.out);
@@ -33,12 +40,61 @@ Outcome runBatch(const QStringList& arguments)
     return outcome;
 }
 
+// Runs the built program. Its platform is one that does not exist, so a window it tries to
+// open ends it at once instead of waiting for a display; that shows as a crash, code -1.
+Outcome runProgram(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    Outcome outcome;
+    const bool finished = process.waitForFinished(60000);
+    outcome.out = QString::fromUtf8(process.readAllStandardOutput());
+    outcome.err = QString::fromUtf8(process.readAllStandardError());
+    outcome.code =
+        finished && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return outcome;
+}
+
+QString programPath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/../app/ORVENFR");
+}
+
 QStringList previewColumn(const QString& output)
 {
     QStringList previews;
     for (const QString& line : output.split(u'\n', Qt::SkipEmptyParts))
         previews.append(line.split(u'\t').value(4));
     return previews;
+}
+
+QStringList fileNames(const TestDir& dir)
+{
+    return QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Byte paths: QFile would re-encode a name that is not valid UTF-8.
+QByteArray readRaw(const QByteArray& path)
+{
+    QByteArray bytes;
+    if (FILE* f = std::fopen(path.constData(), "rb")) {
+        char buffer[256];
+        size_t got;
+        while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+            bytes.append(buffer, qsizetype(got));
+        std::fclose(f);
+    }
+    return bytes;
+}
+
+// A folder or file under a raw name: made under a plain name, then renamed.
+bool renameRaw(const TestDir& dir, const QString& plainName, const QByteArray& rawName)
+{
+    return std::rename(QFile::encodeName(dir.filePath(plainName)).constData(),
+                       (dir.pathBytes() + '/' + rawName).constData()) == 0;
 }
 
 void setTime(const TestDir& dir, const QString& name, qint64 seconds)
@@ -57,91 +113,124 @@ class TestBatchMode : public QObject
 private slots:
     void arguments_data()
     {
-        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArrayList>("arguments");
         QTest::addColumn<Options::Command>("command");
-        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QByteArray>("folder");
         QTest::addColumn<qint64>("start");
         QTest::addColumn<qint64>("increment");
         QTest::addColumn<Order>("order");
-        const auto none = Options::Command::None;
-        const auto preview = Options::Command::Preview;
-        const auto rename = Options::Command::Rename;
-        QTest::newRow("window") << QStringList{} << none << false << 0LL << 1LL << Order::Listing;
-        QTest::newRow("window-folder") << QStringList{QStringLiteral("/music")} << none << false
-                                       << 0LL << 1LL << Order::Listing;
-        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << Options::Command::Help
-                              << false << 0LL << 1LL << Order::Listing;
+        const auto window = Options::Command::Window;
+        QTest::newRow("window") << QByteArrayList{} << window << QByteArray() << 0LL << 1LL
+                                << Order::Listing;
+        QTest::newRow("window-folder-and-qt-option")
+            << QByteArrayList{"-style", "fusion", "/music"} << window << QByteArray() << 0LL << 1LL
+            << Order::Listing;
+        QTest::newRow("help") << QByteArrayList{"--help"} << Options::Command::Help << QByteArray()
+                              << 0LL << 1LL << Order::Listing;
         QTest::newRow("preview-all")
-            << QStringList{QStringLiteral("--preview"),   QStringLiteral("/m"),
-                           QStringLiteral("--start"),     QStringLiteral("10"),
-                           QStringLiteral("--increment"), QStringLiteral("$A"),
-                           QStringLiteral("--order"),     QStringLiteral("size")}
-            << preview << false << 10LL << 10LL << Order::Size;
-        QTest::newRow("rename-order-date")
-            << QStringList{QStringLiteral("--rename"), QStringLiteral("/m"),
-                           QStringLiteral("--order"), QStringLiteral("date")}
-            << rename << false << 0LL << 1LL << Order::Date;
-        QTest::newRow("no-folder") << QStringList{QStringLiteral("--rename")} << rename << true
-                                   << 0LL << 1LL << Order::Listing;
-        QTest::newRow("increment-zero")
-            << QStringList{QStringLiteral("--preview"), QStringLiteral("/m"),
-                           QStringLiteral("--increment"), QStringLiteral("0")}
-            << preview << true << 0LL << 1LL << Order::Listing;
-        QTest::newRow("start-not-a-number")
-            << QStringList{QStringLiteral("--preview"), QStringLiteral("/m"),
-                           QStringLiteral("--start"), QStringLiteral("1e3")}
-            << preview << true << 0LL << 1LL << Order::Listing;
-        QTest::newRow("unknown-order")
-            << QStringList{QStringLiteral("--preview"), QStringLiteral("/m"),
-                           QStringLiteral("--order"), QStringLiteral("random")}
-            << preview << true << 0LL << 1LL << Order::Listing;
-        QTest::newRow("value-missing")
-            << QStringList{QStringLiteral("--preview"), QStringLiteral("/m"),
-                           QStringLiteral("--start")}
-            << preview << true << 0LL << 1LL << Order::Listing;
+            << QByteArrayList{"--preview",   "/m", "--start", "10",
+                              "--increment", "$A", "--order", "size"}
+            << Options::Command::Preview << QByteArray("/m") << 10LL << 10LL << Order::Size;
+        QTest::newRow("rename-latin1-folder")
+            << QByteArrayList{"--rename", "/caf\xe9", "--order", "date"} << Options::Command::Rename
+            << QByteArray("/caf\xe9") << 0LL << 1LL << Order::Date;
     }
     void arguments()
     {
-        QFETCH(QStringList, arguments);
+        QFETCH(QByteArrayList, arguments);
         QFETCH(Options::Command, command);
-        QFETCH(bool, refused);
+        QFETCH(QByteArray, folder);
         QFETCH(qint64, start);
         QFETCH(qint64, increment);
         QFETCH(Order, order);
         const Options options = batchmode::parseArguments(arguments);
-        QCOMPARE(!options.error.isEmpty(), refused);
-        if (refused)
-            return;
+        QVERIFY2(options.error.isEmpty(), qPrintable(options.error));
         QCOMPARE(options.command, command);
+        QCOMPARE(options.folder, folder);
         QCOMPARE(options.start, start);
         QCOMPARE(options.increment, increment);
         QCOMPARE(options.order, order);
     }
 
+    // FOLDER stands for a real folder, so only the argument can be at fault.
+    void refusedCommandLinesExitWithoutWindow_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("reason");
+        const QString folder = QStringLiteral("FOLDER");
+        QTest::newRow("negative-start")
+            << QStringList{u"--preview"_qs, folder, u"--start"_qs, u"-5"_qs}
+            << u"The start must be a number from 0 to 99999, not \"-5\"."_qs;
+        QTest::newRow("increment-zero")
+            << QStringList{u"--rename"_qs, folder, u"--increment"_qs, u"0"_qs}
+            << u"The increment must be a number from 1 to 99999, not \"0\"."_qs;
+        QTest::newRow("unknown-order")
+            << QStringList{u"--preview"_qs, folder, u"--order"_qs, u"random"_qs}
+            << u"The order is number, name, size or date, not \"random\"."_qs;
+        QTest::newRow("value-missing")
+            << QStringList{u"--preview"_qs, folder, u"--start"_qs} << u"--start needs a value."_qs;
+        QTest::newRow("unknown-option-of-a-command")
+            << QStringList{u"--preview"_qs, folder, u"--verbose"_qs, u"1"_qs}
+            << u"Unknown option \"--verbose\"."_qs;
+        QTest::newRow("preview-without-folder")
+            << QStringList{u"--preview"_qs} << u"--preview needs a folder."_qs;
+        QTest::newRow("rename-option-for-folder")
+            << QStringList{u"--rename"_qs, u"--start"_qs, u"3"_qs}
+            << u"--rename needs a folder."_qs;
+        QTest::newRow("unknown-option-alone")
+            << QStringList{u"--frobnicate"_qs} << u"Unknown option \"--frobnicate\"."_qs;
+        QTest::newRow("unknown-option-after-window-folder")
+            << QStringList{folder, u"--verbose"_qs} << u"Unknown option \"--verbose\"."_qs;
+        QTest::newRow("command-after-window-folder")
+            << QStringList{folder, u"--preview"_qs} << u"--preview must come first."_qs;
+        QTest::newRow("double-dash-alone") << QStringList{u"--"_qs} << u"Unknown option \"--\"."_qs;
+    }
+    void refusedCommandLinesExitWithoutWindow()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, reason);
+        TestDir dir;
+        QVERIFY(dir.createFile(QStringLiteral("Song.mp3"), "s"));
+        arguments.replaceInStrings(QStringLiteral("FOLDER"), dir.path());
+        const Outcome outcome = runProgram(programPath(), arguments);
+        QVERIFY2(outcome.code == 2, qPrintable(outcome.err));
+        QVERIFY2(outcome.err.startsWith(reason + u'\n'), qPrintable(outcome.err));
+        QVERIFY(outcome.out.isEmpty());
+        QVERIFY(dir.exists(QStringLiteral("Song.mp3")));
+    }
+
+    void helpDescribesTheEscapes()
+    {
+        const Outcome outcome = runProgram(programPath(), {QStringLiteral("--help")});
+        QCOMPARE(outcome.code, 0);
+        QVERIFY(outcome.out.contains(QStringLiteral("\\t, \\n and \\\\")));
+        QVERIFY(outcome.out.contains(QStringLiteral("\\xHH")));
+    }
+
     void previewOrders_data()
     {
-        QTest::addColumn<QString>("order");
+        QTest::addColumn<QByteArray>("order");
         QTest::addColumn<QStringList>("previews");
         QTest::newRow("listing-by-name")
-            << QString()
+            << QByteArray()
             << QStringList{QStringLiteral("00001 Small"), QStringLiteral("00002 Big"),
                            QStringLiteral("00003 old")};
         QTest::newRow("number-empty-first")
-            << QStringLiteral("number")
+            << QByteArray("number")
             << QStringList{QStringLiteral("00001 Big"), QStringLiteral("00002 old"),
                            QStringLiteral("00003 Small")};
         QTest::newRow("size-largest-first")
-            << QStringLiteral("size")
+            << QByteArray("size")
             << QStringList{QStringLiteral("00001 Big"), QStringLiteral("00002 Small"),
                            QStringLiteral("00003 old")};
         QTest::newRow("date-newest-first")
-            << QStringLiteral("date")
+            << QByteArray("date")
             << QStringList{QStringLiteral("00001 Small"), QStringLiteral("00002 Big"),
                            QStringLiteral("00003 old")};
     }
     void previewOrders()
     {
-        QFETCH(QString, order);
+        QFETCH(QByteArray, order);
         QFETCH(QStringList, previews);
         TestDir dir;
         QVERIFY(dir.createFile(QStringLiteral("Big.mp3"), QByteArray(5000, 'b')));
@@ -151,9 +240,9 @@ private slots:
         setTime(dir, QStringLiteral("old.mp3"), 1000000000);
         setTime(dir, QStringLiteral("Big.mp3"), 1500000000);
         setTime(dir, QStringLiteral("00009 Small.mp3"), 1600000000);
-        QStringList arguments{QStringLiteral("--preview"), dir.path()};
+        QByteArrayList arguments{"--preview", dir.pathBytes()};
         if (!order.isEmpty())
-            arguments << QStringLiteral("--order") << order;
+            arguments << "--order" << order;
         const Outcome outcome = runBatch(arguments);
         QCOMPARE(outcome.code, 0);
         QCOMPARE(previewColumn(outcome.out), previews);
@@ -163,11 +252,125 @@ private slots:
     void previewOfNoFolderFails()
     {
         TestDir dir;
-        const Outcome outcome =
-            runBatch({QStringLiteral("--preview"), dir.filePath(QStringLiteral("missing"))});
+        const Outcome outcome = runBatch({"--preview", dir.pathBytes() + "/missing"});
         QCOMPARE(outcome.code, 2);
         QVERIFY(outcome.err.contains(QStringLiteral("is not a folder")));
         QVERIFY(outcome.out.isEmpty());
+    }
+
+    void latin1Folder_data()
+    {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QByteArray>("nameAfter");
+        QTest::newRow("preview") << QByteArray("--preview") << u"00001 Song"_qs
+                                 << QByteArray("Song.mp3");
+        QTest::newRow("rename") << QByteArray("--rename") << QString()
+                                << QByteArray("00001 Song.mp3");
+    }
+    void latin1Folder()
+    {
+        QFETCH(QByteArray, command);
+        QFETCH(QString, output);
+        QFETCH(QByteArray, nameAfter);
+        TestDir dir;
+        QVERIFY(dir.createFile(QStringLiteral("plain/Song.mp3"), "s"));
+        QVERIFY(renameRaw(dir, QStringLiteral("plain"), "caf\xe9"));
+        const QByteArray folder = dir.pathBytes() + "/caf\xe9";
+        const Outcome outcome = runBatch({command, folder});
+        QVERIFY2(outcome.code == 0, qPrintable(outcome.err));
+        QCOMPARE(previewColumn(outcome.out),
+                 output.isEmpty() ? QStringList() : QStringList{output});
+        QCOMPARE(readRaw(folder + '/' + nameAfter), QByteArray("s"));
+    }
+
+    // The shell passes the folder's bytes on, as a terminal would: QProcess can only pass text.
+    void latin1FolderFromTheCommandLine()
+    {
+        TestDir dir;
+        QVERIFY(dir.createFile(QStringLiteral("plain/Song.mp3"), "s"));
+        QVERIFY(renameRaw(dir, QStringLiteral("plain"), "caf\xe9"));
+        const Outcome outcome =
+            runProgram(QStringLiteral("/bin/sh"),
+                       {QStringLiteral("-c"),
+                        QStringLiteral("exec \"$0\" --preview \"$1/$(printf 'caf\\351')\""),
+                        programPath(), dir.path()});
+        QVERIFY2(outcome.code == 0, qPrintable(outcome.err));
+        QCOMPARE(previewColumn(outcome.out), QStringList{u"00001 Song"_qs});
+    }
+
+    void escaped_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("plain") << QByteArray("Song 1") << u"Song 1"_qs;
+        QTest::newRow("utf8-kept")
+            << QByteArray("Caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x8e\xb5") << u"Café € 🎵"_qs;
+        QTest::newRow("tab") << QByteArray("a\tb") << u"a\\tb"_qs;
+        QTest::newRow("line-feed") << QByteArray("a\nb") << u"a\\nb"_qs;
+        QTest::newRow("backslash") << QByteArray("a\\b") << u"a\\\\b"_qs;
+        QTest::newRow("backslash-x-not-an-escape") << QByteArray("\\xE9") << u"\\\\xE9"_qs;
+        QTest::newRow("carriage-return") << QByteArray("a\rb") << u"a\\x0Db"_qs;
+        QTest::newRow("escape-and-delete") << QByteArray("\x1b\x7f") << u"\\x1B\\x7F"_qs;
+        QTest::newRow("latin1") << QByteArray("caf\xe9") << u"caf\\xE9"_qs;
+        QTest::newRow("lone-continuation") << QByteArray("\x80x") << u"\\x80x"_qs;
+        QTest::newRow("truncated-at-end") << QByteArray("a\xe2\x82") << u"a\\xE2\\x82"_qs;
+        QTest::newRow("lead-then-ascii") << QByteArray("\xc3(") << u"\\xC3("_qs;
+        QTest::newRow("overlong-slash") << QByteArray("\xc0\xaf") << u"\\xC0\\xAF"_qs;
+        QTest::newRow("overlong-three-bytes")
+            << QByteArray("\xe0\x80\xaf") << u"\\xE0\\x80\\xAF"_qs;
+        QTest::newRow("surrogate") << QByteArray("\xed\xa0\x80") << u"\\xED\\xA0\\x80"_qs;
+        QTest::newRow("beyond-unicode")
+            << QByteArray("\xf4\x90\x80\x80") << u"\\xF4\\x90\\x80\\x80"_qs;
+        QTest::newRow("last-code-point-kept")
+            << QByteArray("\xf4\x8f\xbf\xbf") << QString::fromUtf8("\xf4\x8f\xbf\xbf");
+        QTest::newRow("c1-control-as-utf8-kept") << QByteArray("\xc2\x85") << u"\u0085"_qs;
+    }
+    void escaped()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(nameescape::escaped(bytes), text);
+    }
+
+    // Every field taken from a file name stays in its column and on its line, in --preview and
+    // in the failure lines of --rename.
+    void namesArePrintedEscaped_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("line-feed") << QByteArray("a\nb.mp3") << QString() << u"a\\nb"_qs;
+        QTest::newRow("tab") << QByteArray("00007 a\tb.mp3") << u"00007"_qs << u"a\\tb"_qs;
+        QTest::newRow("backslash") << QByteArray("a\\nb.mp3") << QString() << u"a\\\\nb"_qs;
+        QTest::newRow("latin1") << QByteArray("00007 caf\xe9.mp3") << u"00007"_qs << u"caf\\xE9"_qs;
+        QTest::newRow("control") << QByteArray("\x01x.mp3") << QString() << u"\\x01x"_qs;
+    }
+    void namesArePrintedEscaped()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, number);
+        QFETCH(QString, title);
+        TestDir dir;
+        QVERIFY(dir.createRawFile(name, "n"));
+
+        const Outcome preview = runBatch({"--preview", dir.pathBytes()});
+        QCOMPARE(preview.code, 0);
+        QVERIFY(preview.out.endsWith(u'\n'));
+        const QStringList fields = preview.out.chopped(1).split(u'\t');
+        QCOMPARE(fields.size(), 5);
+        QCOMPARE(fields.at(0), number);
+        QCOMPARE(fields.at(1), title);
+        QCOMPARE(fields.at(4), QStringLiteral("00001 ") + title);
+
+        // Held by a folder outside the run, the new name cannot be taken.
+        QVERIFY(dir.createDir(QStringLiteral("blocker")));
+        QVERIFY(renameRaw(dir, QStringLiteral("blocker"), renamerequests::newNameBytes(1, name)));
+        const Outcome rename = runBatch({"--rename", dir.pathBytes()});
+        QCOMPARE(rename.code, 1);
+        QCOMPARE(rename.out.count(u'\n'), 1);
+        QVERIFY2(rename.out.startsWith(nameescape::escaped(name) + u'\t'), qPrintable(rename.out));
+        QCOMPARE(readRaw(dir.pathBytes() + '/' + name), QByteArray("n"));
     }
 
     void renameRenamesAndReportsWhatItCouldNot()
@@ -178,8 +381,7 @@ private slots:
         QVERIFY(dir.createFile(QStringLiteral("C.mp3"), "c"));
         // Held by a folder outside the run: C cannot take this name.
         QVERIFY(dir.createDir(QStringLiteral("00003 C.mp3")));
-        const Outcome outcome = runBatch({QStringLiteral("--rename"), dir.path(),
-                                          QStringLiteral("--order"), QStringLiteral("name")});
+        const Outcome outcome = runBatch({"--rename", dir.pathBytes(), "--order", "name"});
         QCOMPARE(outcome.code, 1);
         QCOMPARE(dir.read(QStringLiteral("00001 A.mp3")), QByteArray("a"));
         QCOMPARE(dir.read(QStringLiteral("00002 B.mp3")), QByteArray("b"));
@@ -194,12 +396,28 @@ private slots:
         TestDir dir;
         QVERIFY(dir.createFile(QStringLiteral("b.mp3"), "b"));
         QVERIFY(dir.createFile(QStringLiteral("a.mp3"), "a"));
-        const Outcome outcome = runBatch({QStringLiteral("--rename"), dir.path(),
-                                          QStringLiteral("--start"), QStringLiteral("10")});
+        const Outcome outcome = runBatch({"--rename", dir.pathBytes(), "--start", "10"});
         QCOMPARE(outcome.code, 0);
         QVERIFY(outcome.out.isEmpty());
         QCOMPARE(dir.read(QStringLiteral("00011 a.mp3")), QByteArray("a"));
         QCOMPARE(dir.read(QStringLiteral("00012 b.mp3")), QByteArray("b"));
+    }
+
+    // A run past 99999 gives six-digit numbers; the next run must read them back whole.
+    void sixDigitNumbersAreStableAcrossRuns()
+    {
+        TestDir dir;
+        QVERIFY(dir.createFile(QStringLiteral("Song.mp3"), "s"));
+        QVERIFY(dir.createFile(QStringLiteral("Tune.mp3"), "t"));
+        const QByteArrayList arguments{"--rename", dir.pathBytes(), "--start",
+                                       "99999",    "--increment",   "99999"};
+        const QStringList expected{u"199998 Song.mp3"_qs, u"299997 Tune.mp3"_qs};
+        for (int run = 1; run <= 2; ++run) {
+            const Outcome outcome = runBatch(arguments);
+            QVERIFY2(outcome.code == 0, qPrintable(outcome.out + outcome.err));
+            QCOMPARE(fileNames(dir), expected);
+        }
+        QCOMPARE(dir.read(QStringLiteral("199998 Song.mp3")), QByteArray("s"));
     }
 
     void newNamesKeepTheFileBytes_data()
@@ -212,7 +430,11 @@ private slots:
         QTest::newRow("short-number-empty-title")
             << QByteArray("12.mp3") << QByteArray("00003 .mp3");
         QTest::newRow("six-digits")
-            << QByteArray("123456 Long.mp3") << QByteArray("00003  Long.mp3");
+            << QByteArray("123456 Long.mp3") << QByteArray("00003 Long.mp3");
+        QTest::newRow("six-digits-no-blank")
+            << QByteArray("123456Long.mp3") << QByteArray("00003 Long.mp3");
+        QTest::newRow("six-digits-latin1-title")
+            << QByteArray("123456 Caf\xe9.mp3") << QByteArray("00003 Caf\xe9.mp3");
         QTest::newRow("capital-extension")
             << QByteArray("Song.MP3") << QByteArray("00003 Song.mp3");
         QTest::newRow("five-digits-only") << QByteArray("00012.mp3") << QByteArray("00003 .mp3");

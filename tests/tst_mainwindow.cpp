@@ -29,6 +29,7 @@
 #include <QToolButton>
 #include <QTreeView>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -245,7 +246,7 @@ private slots:
         QVERIFY(w.dir.createFile(QStringLiteral("music/Alpha.MP3"), "a"));
         QVERIFY(w.dir.createFile(QStringLiteral("music/cover.jpg"), "c"));
         QVERIFY(w.dir.createFile(QStringLiteral("music/.hidden.mp3"), "h"));
-        w.form->openStartFolder(w.dir.filePath(QStringLiteral("music")));
+        w.form->openStartFolder(w.dir.pathBytes() + "/music");
         const QVector<TrackRow>& rows = w.form->trackListModel()->rows();
         QCOMPARE(rows.size(), 3);
         QCOMPARE(rows.at(0).subItems.at(TrackRow::Title), QStringLiteral(".hidden"));
@@ -261,10 +262,28 @@ private slots:
         Window w(EnglishFile);
         QVERIFY(w.dir.createFile(QStringLiteral("song.mp3")));
         ModalAnswerer boxes;
-        w.form->openStartFolder(w.dir.filePath(QStringLiteral("song.mp3")));
+        w.form->openStartFolder(w.dir.pathBytes() + "/song.mp3");
         QCOMPARE(boxes.seen.size(), 1);
         QVERIFY(boxes.seen.constFirst().startsWith(QStringLiteral("Avertissement|")));
         QVERIFY(boxes.seen.constFirst().contains(QStringLiteral("is not a folder")));
+        QCOMPARE(w.form->trackListModel()->rowCount(), 0);
+        QCOMPARE(w.form->VxFilelistView281()->Directory(), QStringLiteral("Drives"));
+    }
+
+    // The file list and the folder picker cannot show such a folder: the window says so rather
+    // than calling an existing folder missing or showing another one.
+    void startFolderNotValidUtf8IsReported()
+    {
+        Window w(EnglishFile);
+        QVERIFY(w.dir.createFile(QStringLiteral("plain/Song.mp3")));
+        const QByteArray folder = w.dir.pathBytes() + "/caf\xe9";
+        QCOMPARE(std::rename((w.dir.pathBytes() + "/plain").constData(), folder.constData()), 0);
+        ModalAnswerer boxes;
+        w.form->openStartFolder(folder);
+        QCOMPARE(boxes.seen.size(), 1);
+        QVERIFY2(boxes.seen.constFirst().contains(
+                     QStringLiteral("caf\\xE9\": its name is not valid UTF-8")),
+                 qPrintable(boxes.seen.constFirst()));
         QCOMPARE(w.form->trackListModel()->rowCount(), 0);
         QCOMPARE(w.form->VxFilelistView281()->Directory(), QStringLiteral("Drives"));
     }
@@ -274,7 +293,7 @@ private slots:
         Window w(EnglishFile);
         QVERIFY(w.dir.createFile(QStringLiteral("music/A.mp3")));
         QVERIFY(w.dir.createFile(QStringLiteral("music/B.mp3")));
-        w.form->openStartFolder(w.dir.filePath(QStringLiteral("music")));
+        w.form->openStartFolder(w.dir.pathBytes() + "/music");
         auto* start = w.find<QWidget>("SpinEdit1");
         auto* edit = start->findChild<QLineEdit*>();
         QVERIFY(edit);
@@ -313,7 +332,7 @@ private slots:
             QSKIP("this machine has a default printer");
         Window w(EnglishFile);
         QVERIFY(w.dir.createFile(QStringLiteral("music/00001 A.mp3")));
-        w.form->openStartFolder(w.dir.filePath(QStringLiteral("music")));
+        w.form->openStartFolder(w.dir.pathBytes() + "/music");
         ModalAnswerer boxes;
         w.find<QToolButton>("SpeedButton7")->click();
         QCOMPARE(boxes.seen, QStringList{QStringLiteral("ORVEN File Vivider|There is no default "
@@ -337,7 +356,7 @@ private slots:
         QVERIFY(w.dir.createFile(QStringLiteral("music/00001 A.mp3")));
         QVERIFY(w.dir.createFile(QStringLiteral("music/B.mp3")));
         QVERIFY(w.dir.createFile(QStringLiteral("list.txt"), "precious"));
-        w.form->openStartFolder(w.dir.filePath(QStringLiteral("music")));
+        w.form->openStartFolder(w.dir.pathBytes() + "/music");
         const QString target = w.dir.filePath(QStringLiteral("list.txt"));
         ModalAnswerer boxes;
         QPointer<QFileDialog> saveDialog;
@@ -372,7 +391,7 @@ private slots:
         QVERIFY(w.dir.createFile(QStringLiteral("music/00001 A.mp3"), "a"));
         QVERIFY(w.dir.createFile(QStringLiteral("music/00003 B.mp3"), "b"));
         QVERIFY(w.dir.createFile(QStringLiteral("music/Intro.MP3"), "i"));
-        w.form->openStartFolder(w.dir.filePath(QStringLiteral("music")));
+        w.form->openStartFolder(w.dir.pathBytes() + "/music");
         auto* view = w.find<QTreeView>("ListView1");
         // 00003 B above 00001 A, Intro last.
         view->setCurrentIndex(view->model()->index(1, 0));
@@ -406,7 +425,7 @@ private slots:
     {
         Window w(EnglishFile);
         QVERIFY(w.dir.createFile(QStringLiteral("music/Song.mp3"), "s"));
-        w.form->openStartFolder(w.dir.filePath(QStringLiteral("music")));
+        w.form->openStartFolder(w.dir.pathBytes() + "/music");
         ModalAnswerer boxes;
         boxes.answer(QStringLiteral("&Non"));
         w.form->SpeedButton1Click();
@@ -422,7 +441,7 @@ private slots:
         QVERIFY(w.dir.createFile(QStringLiteral("music/B.mp3"), "b"));
         // Not a track: a folder holding the name A would get.
         QVERIFY(w.dir.createDir(QStringLiteral("music/00001 A.mp3")));
-        w.form->openStartFolder(w.dir.filePath(QStringLiteral("music")));
+        w.form->openStartFolder(w.dir.pathBytes() + "/music");
         ModalAnswerer boxes;
         boxes.answer(QStringLiteral("&Oui"));
         boxes.answer(QStringLiteral("OK"));
@@ -457,7 +476,7 @@ private slots:
         w.form->resize(1000, 560);
         w.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
-        w.form->openStartFolder(w.dir.filePath(QStringLiteral("Album")));
+        w.form->openStartFolder(w.dir.pathBytes() + "/Album");
         w.form->ListView1ColumnClick(0);
         auto* view = w.find<QTreeView>("ListView1");
         view->setCurrentIndex(view->model()->index(2, 0));
