@@ -7,16 +7,12 @@
 #include "tests/support/TestDir.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QMap>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTest>
-#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -31,7 +27,6 @@ Q_DECLARE_METATYPE(renaming::RenameJournal::Load)
 
 namespace {
 
-const QByteArray kChildArgument = QByteArrayLiteral("--rename-child");
 const QString kJournal = QString::fromLatin1(RenameJournal::fileName());
 
 QMap<QByteArray, QByteArray> snapshot(const QByteArray& path)
@@ -59,26 +54,6 @@ std::vector<RenameRequest> requestsOf(const QByteArray& path, const QByteArrayLi
         requests.push_back({pair.left(split), pair.mid(split + 1), st.size, st.mtimeNsec});
     }
     return requests;
-}
-
-QByteArray number(int n)
-{
-    return QByteArray::number(n).rightJustified(5, '0');
-}
-
-// The kill test's run: 4,000 files of the same title listed in reverse (2,000 swaps through
-// temporary names) and a chain of 1,000 files each moving up one number; `back` undoes it.
-QByteArrayList bigRun(bool back = false)
-{
-    QByteArrayList pairs;
-    const auto add = [&pairs, back](const QByteArray& from, const QByteArray& to) {
-        pairs << (back ? to + '>' + from : from + '>' + to);
-    };
-    for (int i = 1; i <= 4000; ++i)
-        add(number(i) + " Swap.mp3", number(4001 - i) + " Swap.mp3");
-    for (int i = 1; i <= 1000; ++i)
-        add(number(i) + " Chain.mp3", number(i + 1) + " Chain.mp3");
-    return pairs;
 }
 
 // Three files going round, two swapped, one moving on, one kept: 7 rows, every kind of group.
@@ -130,16 +105,6 @@ void answerNextBox(bool offer, const QString& buttonName)
     timer->start();
 }
 
-int runChild(const QByteArray& path, bool back)
-{
-    QStandardPaths::setTestModeEnabled(true);
-    RenameEngine engine;
-    if (!engine.prepare(path, requestsOf(path, bigRun(back))))
-        return 2;
-    engine.run();
-    return 0;
-}
-
 } // namespace
 
 class TestRenameRecovery : public QObject
@@ -155,7 +120,6 @@ private slots:
     void neverOverwritesOnRecovery();
     void offerRollsBack();
     void offerSetsDamagedJournalAside();
-    void killedAtManyPoints();
 };
 
 void TestRenameRecovery::initTestCase()
@@ -336,82 +300,6 @@ void TestRenameRecovery::offerSetsDamagedJournalAside()
     QCOMPARE(after, expected);
 }
 
-void TestRenameRecovery::killedAtManyPoints()
-{
-    const QByteArrayList pairs = bigRun();
-    const QString program = QCoreApplication::applicationFilePath();
-    // The same files go back and forth, run after run: creating them is the slow part.
-    TestDir dir;
-    QVERIFY(createFiles(dir, pairs));
-    bool atNew = false;
-    QElapsedTimer budget;
-    budget.start();
-    qint64 fullRunUsec = -1;
-    int recovered = 0;
-    int iteration = 0;
-    for (; budget.elapsed() < 30000 && iteration < 60; ++iteration) {
-        QProcess child;
-        child.start(program, {QString::fromLatin1(kChildArgument), dir.path(),
-                              atNew ? QStringLiteral("back") : QStringLiteral("on")});
-        QVERIFY(child.waitForStarted());
-        if (fullRunUsec < 0) {
-            // The first run goes to its end and measures how long the renames take.
-            QElapsedTimer run;
-            while (!dir.exists(kJournal) && child.state() == QProcess::Running)
-                QThread::usleep(50);
-            run.start();
-            QVERIFY(child.waitForFinished(30000));
-            QCOMPARE(child.exitCode(), 0);
-            fullRunUsec = run.nsecsElapsed() / 1000;
-            atNew = true;
-            QCOMPARE(snapshot(dir.pathBytes()), placed(pairs, atNew));
-            continue;
-        }
-        // Spread the kills over the run, from before the journal to after the last rename.
-        while (!dir.exists(kJournal) && child.state() == QProcess::Running && iteration % 9 != 1)
-            QThread::usleep(20);
-        const qint64 delay = qint64(QRandomGenerator::global()->bounded(1.1) * fullRunUsec);
-        QThread::usleep(ulong(delay));
-        child.kill();
-        QVERIFY(child.waitForFinished(10000));
-
-        const bool finish = iteration % 2 == 0;
-        if (dir.exists(kJournal)) {
-            RenameRecovery recovery(dir.pathBytes());
-            const RenameJournal::Load load = recovery.load();
-            QVERIFY2(load == RenameJournal::Load::Ok || load == RenameJournal::Load::Incomplete,
-                     "the journal of a killed run must be readable");
-            if (load == RenameJournal::Load::Ok) {
-                recovery.carryOut(finish ? RenameRecovery::Action::Finish
-                                         : RenameRecovery::Action::RollBack);
-                QVERIFY(recovery.journalRemoved());
-                atNew = atNew != finish;
-                ++recovered;
-            } else {
-                QVERIFY(recovery.discardJournal());
-            }
-        } else {
-            // The swaps use the same names before and after; the chain tells.
-            atNew = dir.exists(QString::fromLatin1(number(1001) + " Chain.mp3"));
-        }
-        QVERIFY2(snapshot(dir.pathBytes()) == placed(pairs, atNew),
-                 qPrintable(QStringLiteral("iteration %1: files misplaced").arg(iteration)));
-    }
-    qInfo("%d killed runs, %d recovered from their journal, full run %lld us", iteration - 1,
-          recovered, fullRunUsec);
-    QVERIFY(recovered > 0);
-}
-
-int main(int argc, char* argv[])
-{
-    if (argc == 4 && argv[1] == kChildArgument) {
-        QCoreApplication app(argc, argv);
-        return runChild(QByteArray(argv[2]), argv[3] == QByteArrayLiteral("back"));
-    }
-    QApplication app(argc, argv);
-    TestRenameRecovery test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestRenameRecovery)
 
 #include "tst_renamerecovery.moc"

@@ -6,7 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-gtk-platformtheme fonts-dejavu-core
-    poppler-utils
+    poppler-utils strace
 )
 
 missing=()
