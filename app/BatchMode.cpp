@@ -1,8 +1,10 @@
 #include "app/BatchMode.h"
 
+#include "app/BatchRecovery.h"
 #include "app/NameEscape.h"
 #include "app/PendingRuns.h"
 #include "app/RenameEngine.h"
+#include "app/RenameReport.h"
 #include "app/RenameRequests.h"
 #include "app/TrackRow.h"
 #include "app/TrackRules.h"
@@ -32,7 +34,8 @@ const struct
 } CommandNames[] = {{"--help", Command::Help},
                     {"-h", Command::Help},
                     {"--preview", Command::Preview},
-                    {"--rename", Command::Rename}};
+                    {"--rename", Command::Rename},
+                    {"--recover", Command::Recover}};
 
 bool commandOf(const QByteArray& argument, Command* command)
 {
@@ -131,6 +134,31 @@ Options numberingOptions(Options options, const QByteArrayList& arguments, qsize
     return options;
 }
 
+// The word after the folder says what to do; nothing may follow it.
+Options recoverOptions(Options options, const QByteArrayList& arguments)
+{
+    const struct
+    {
+        const char* word;
+        RecoverAction action;
+    } actions[] = {{"finish", RecoverAction::Finish},
+                   {"rollback", RecoverAction::RollBack},
+                   {"set-aside", RecoverAction::SetAside}};
+    if (arguments.size() < 3)
+        return refused(QStringLiteral("--recover needs finish, rollback or set-aside after the "
+                                      "folder."));
+    if (arguments.size() > 3)
+        return refused(QStringLiteral("Unknown option \"%1\".").arg(shown(arguments.at(3))));
+    for (const auto& entry : actions) {
+        if (arguments.at(2) == entry.word) {
+            options.recoverAction = entry.action;
+            return options;
+        }
+    }
+    return refused(QStringLiteral("--recover takes finish, rollback or set-aside, not \"%1\".")
+                       .arg(shown(arguments.at(2))));
+}
+
 QByteArray withTrailingSeparator(QByteArray path)
 {
     if (!path.endsWith('/'))
@@ -225,7 +253,9 @@ int renameRows(const Options& options, const QByteArray& directory, const QVecto
     }
     if (failed > 0)
         err << failed << " of " << rows.size() << " files were not renamed.\n";
-    return failed > 0 ? 1 : 0;
+    if (engine.finishError() != 0)
+        err << renamereport::journalKeptText(engine.finishError()) << '\n';
+    return failed > 0 || engine.finishError() != 0 ? 1 : 0;
 }
 
 } // namespace
@@ -244,6 +274,8 @@ Options parseArguments(const QByteArrayList& arguments)
     if (arguments.size() < 2 || arguments.at(1).isEmpty() || isOption(arguments.at(1)))
         return refused(QStringLiteral("%1 needs a folder.").arg(shown(name)));
     options.folder = arguments.at(1);
+    if (command == Command::Recover)
+        return recoverOptions(options, arguments);
     return numberingOptions(options, arguments, 2);
 }
 
@@ -253,6 +285,7 @@ QString helpText()
         "Usage: ORVENFR [FOLDER]\n"
         "       ORVENFR --preview FOLDER [--start S] [--increment I] [--order ORDER]\n"
         "       ORVENFR --rename FOLDER [--start S] [--increment I] [--order ORDER]\n"
+        "       ORVENFR --recover FOLDER finish|rollback|set-aside\n"
         "\n"
         "Without an option the window opens, on FOLDER when one is given.\n"
         "\n"
@@ -261,6 +294,11 @@ QString helpText()
         "  --rename     rename the MP3 files of FOLDER to those names, as the window's rename\n"
         "               command does; prints one line per file that was not renamed (its name,\n"
         "               a tab and the reason) and exits with 1 when there was any\n"
+        "  --recover    settle a rename run of FOLDER that was interrupted (a crash, a power\n"
+        "               loss): finish it (every file under its new name), roll it back (every\n"
+        "               file under its old name), or set its journal aside (renamed to\n"
+        "               .orven-rename-journal.set-aside-DATE-TIME in FOLDER, nothing else\n"
+        "               changes); reports and exits as --rename does\n"
         "  --start      the first number, 0 to 99999 (default 0: the first file gets 1)\n"
         "  --increment  the step between numbers, 1 to 99999 (default 1)\n"
         "  --order      the order of the files: as listed by name when the folder is opened\n"
@@ -291,6 +329,9 @@ int run(const Options& options, QTextStream& out, QTextStream& err)
         err << problem << '\n';
         return 2;
     }
+    if (options.command == Command::Recover)
+        return batchrecovery::recover(renaming::absoluteFolderPath(options.folder),
+                                      options.recoverAction, out, err);
     const QByteArray directory =
         withTrailingSeparator(renaming::absoluteFolderPath(options.folder));
     const QVector<TrackRow> rows = trackList(options, directory);

@@ -7,8 +7,9 @@
 class QTextStream;
 
 // The command line without a window: "--preview DIR" prints the track list of a folder with its
-// preview names, "--rename DIR" renames its files with the same engine as the window, "--help"
-// describes both. The folder is read as the window reads it: the "*.mp3" files, by name. The
+// preview names, "--rename DIR" renames its files with the same engine as the window,
+// "--recover DIR finish|rollback|set-aside" settles a run that was interrupted, "--help"
+// describes them. The folder is read as the window reads it: the "*.mp3" files, by name. The
 // arguments are the command line's bytes, so a folder whose name is not valid UTF-8 is found.
 namespace batchmode {
 
@@ -21,6 +22,14 @@ enum class Order
     Date, // newest first
 };
 
+// What --recover does with a folder's interrupted run.
+enum class RecoverAction
+{
+    Finish,
+    RollBack,
+    SetAside,
+};
+
 struct Options
 {
     enum class Command
@@ -29,12 +38,14 @@ struct Options
         Help,
         Preview,
         Rename,
+        Recover,
     };
     Command command = Command::Window;
     QByteArray folder; // the file system's bytes, as the command line gave them
     qint64 start = 0;
     qint64 increment = 1;
     Order order = Order::Listing;
+    RecoverAction recoverAction = RecoverAction::Finish;
     QString error; // why the arguments are refused; empty when they are fine
 };
 

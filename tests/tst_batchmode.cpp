@@ -1,16 +1,14 @@
 #include "app/BatchMode.h"
 #include "app/NameEscape.h"
 #include "app/RenameRequests.h"
+#include "tests/support/BatchRun.h"
 #include "tests/support/TestDir.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTest>
-#include <QTextStream>
 
 #include <cstdio>
 
@@ -21,47 +19,6 @@ Q_DECLARE_METATYPE(Options::Command)
 Q_DECLARE_METATYPE(Order)
 
 namespace {
-
-struct Outcome
-{
-    int code = 0;
-    QString out;
-    QString err;
-};
-
-Outcome runBatch(const QByteArrayList& arguments)
-{
-    Outcome outcome;
-    QTextStream out(&outcome.out);
-    QTextStream err(&outcome.err);
-    outcome.code = batchmode::run(batchmode::parseArguments(arguments), out, err);
-    out.flush();
-    err.flush();
-    return outcome;
-}
-
-// Runs the built program. Its platform is one that does not exist, so a window it tries to
-// open ends it at once instead of waiting for a display; that shows as a crash, code -1.
-Outcome runProgram(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    Outcome outcome;
-    const bool finished = process.waitForFinished(60000);
-    outcome.out = QString::fromUtf8(process.readAllStandardOutput());
-    outcome.err = QString::fromUtf8(process.readAllStandardError());
-    outcome.code =
-        finished && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return outcome;
-}
-
-QString programPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/../app/ORVENFR");
-}
 
 QStringList previewColumn(const QString& output)
 {
