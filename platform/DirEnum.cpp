@@ -26,12 +26,14 @@ bool matchFrom(const char* p, const char* pEnd, const char* n, const char* nEnd)
     const char* starP = nullptr;
     const char* starN = nullptr;
     while (n < nEnd) {
-        if (p < pEnd && (*p == '?' || foldAscii(*p) == foldAscii(*n))) {
-            ++p;
-            ++n;
-        } else if (p < pEnd && *p == '*') {
+        // The pattern's "*" is a wildcard before anything else: compared as a letter, it would
+        // match a "*" of the name and leave no point to backtrack to.
+        if (p < pEnd && *p == '*') {
             starP = ++p;
             starN = n;
+        } else if (p < pEnd && (*p == '?' || foldAscii(*p) == foldAscii(*n))) {
+            ++p;
+            ++n;
         } else if (starP) {
             p = starP;
             n = ++starN;

@@ -16,7 +16,8 @@ namespace platform {
 bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
                         std::vector<DirEntry>& out);
 
-// True when `name` matches the wildcard `pattern` ("*", "?", ASCII case ignored).
+// True when `name` matches the wildcard `pattern` ("*", "?", ASCII case ignored). Only the
+// pattern has wildcards: a "*" or "?" in `name` is a character like any other.
 bool wildcardMatch(const QByteArray& pattern, const QByteArray& name);
 
 // True when both paths name the same existing file or folder (the same device and inode), as

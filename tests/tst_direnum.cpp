@@ -71,6 +71,20 @@ private slots:
         QTest::newRow("non-ascii-not-folded")
             << QByteArray("\xc3\xa9*") << QByteArray("\xc3\x89t\xc3\xa9") << false;
         QTest::newRow("invalid-utf8-byte") << QByteArray("?.mp3") << QByteArray("\xff.MP3") << true;
+        QTest::newRow("star-in-name/alone") << QByteArray("*.mp3") << QByteArray("*.mp3") << true;
+        QTest::newRow("star-in-name/two") << QByteArray("*.mp3") << QByteArray("**.mp3") << true;
+        QTest::newRow("star-in-name/with-other-wildcard-letters")
+            << QByteArray("*.mp3") << QByteArray("*?[.mp3") << true;
+        QTest::newRow("star-in-name/inside")
+            << QByteArray("*.mp3") << QByteArray("a*b.mp3") << true;
+        QTest::newRow("star-in-name/then-letters")
+            << QByteArray("*b.mp3") << QByteArray("*xb.MP3") << true;
+        QTest::newRow("star-in-name/other-ext")
+            << QByteArray("*.mp3") << QByteArray("*.mp4") << false;
+        QTest::newRow("star-in-name/no-wildcard-for-the-pattern")
+            << QByteArray("a.mp3") << QByteArray("*.mp3") << false;
+        QTest::newRow("question-in-name/no-wildcard-for-the-pattern")
+            << QByteArray("ab") << QByteArray("a?") << false;
     }
 
     void wildcards()
@@ -93,6 +107,16 @@ private slots:
         const QString shown = platform::displayName(raw);
         QVERIFY(shown.contains(QChar::ReplacementCharacter));
         QVERIFY(shown.startsWith(QStringLiteral("Caf")));
+    }
+
+    void listsNamesBeginningWithAStar()
+    {
+        TestDir dir;
+        for (const QByteArray name : {"*?[.mp3", "**.mp3", "*.mp3", "a*b.mp3", "*.txt"})
+            QVERIFY(dir.createRawFile(name));
+        std::vector<DirEntry> entries;
+        QVERIFY(platform::enumerateDirectory(dir.pathBytes(), "*.mp3", entries));
+        QCOMPARE(names(entries), QByteArray("**.mp3 *.mp3 *?[.mp3 a*b.mp3"));
     }
 
     void reportsDotEntriesAndFolders()

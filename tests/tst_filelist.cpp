@@ -146,6 +146,10 @@ void TestFileList::listing_data()
                        u"A.MP3"_s,   u"b.mp3"_s,   u"ro.mp3"_s};
     QTest::newRow("folders/parent-needs-show-folders")
         << folder << u"*.txt"_s << false << true << all << false << QStringList{u"notes.txt"_s};
+    QTest::newRow("mp3/names-with-a-star")
+        << QStringList{u"*?[.mp3"_s, u"**.mp3"_s, u"*.mp3"_s, u"a*b.mp3"_s, u"*.txt"_s}
+        << u"*.mp3"_s << false << false << all << false
+        << QStringList{u"**.mp3"_s, u"*.mp3"_s, u"*?[.mp3"_s, u"a*b.mp3"_s};
     QTest::newRow("captions/hide-extension")
         << QStringList{u"Song.mp3"_s, u"README"_s, u"a.b.c"_s} << u"*.*"_s << false << false << all
         << true << QStringList{u"a.b"_s, u"README"_s, u"Song"_s};

@@ -421,6 +421,29 @@ private slots:
         QCOMPARE(w.header(1), QStringLiteral("File name"));
     }
 
+    void namesWithAStarAreListedAndRenamed()
+    {
+        Window w(EnglishFile);
+        for (const QString& name : {QStringLiteral("*?[.mp3"), QStringLiteral("**.mp3"),
+                                    QStringLiteral("*.mp3"), QStringLiteral("a*b.mp3")})
+            QVERIFY(w.dir.createFile(QStringLiteral("music/") + name, name.toUtf8()));
+        TVxDirTreeCombo28* picker = w.form->VxDirTreeCombo281();
+        picker->OpenPath(w.dir.filePath(QStringLiteral("music")));
+        picker->ToggleDropDown();
+        QTest::keyClick(picker, Qt::Key_Return);
+        QCOMPARE(w.form->trackListModel()->rowCount(), 4);
+        ModalAnswerer boxes;
+        boxes.answer(QStringLiteral("&Oui"));
+        boxes.answer(QStringLiteral("OK"));
+        w.form->SpeedButton1Click();
+        QCOMPARE(boxes.seen.size(), 2);
+        QCOMPARE(boxes.seen.at(1), QStringLiteral("Avertissement|Rename process completed..."));
+        QCOMPARE(QDir(w.dir.filePath(QStringLiteral("music"))).entryList(QDir::Files, QDir::Name),
+                 (QStringList{QStringLiteral("00001 **.mp3"), QStringLiteral("00002 *.mp3"),
+                              QStringLiteral("00003 *?[.mp3"), QStringLiteral("00004 a*b.mp3")}));
+        QCOMPARE(w.dir.read(QStringLiteral("music/00003 *?[.mp3")), QByteArray("*?[.mp3"));
+    }
+
     void renameCommandAnsweredNoChangesNothing()
     {
         Window w(EnglishFile);
