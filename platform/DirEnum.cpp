@@ -5,6 +5,8 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstddef>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -109,8 +111,10 @@ bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
     DirStream stream(dir);
     if (!stream.isOpen())
         return false;
+    const size_t before = out.size();
     const int dirFd = stream.fd();
     const Caller caller;
+    bool whole = true;
     while (const dirent* e = stream.next()) {
         const QByteArray name(e->d_name);
         if (!wildcardMatch(pattern, name))
@@ -118,8 +122,14 @@ bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
         struct stat st;
         // A link is listed as what it points to; a dangling link as itself.
         if (::fstatat(dirFd, e->d_name, &st, 0) != 0 &&
-            ::fstatat(dirFd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
-            continue;
+            ::fstatat(dirFd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            // An entry removed since it was read is simply gone; any other failure leaves
+            // an entry out that is still there.
+            if (errno == ENOENT)
+                continue;
+            whole = false;
+            break;
+        }
         DirEntry entry;
         entry.name = name;
         entry.attributes = attributesOf(name, st, writableByMode(st, caller));
@@ -127,7 +137,11 @@ bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
         entry.mtimeNsec = qint64(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
         out.push_back(std::move(entry));
     }
-    return true;
+    if (whole && stream.error() == 0)
+        return true;
+    // Part of a folder is no listing of it: nothing read is kept.
+    out.erase(out.begin() + std::ptrdiff_t(before), out.end());
+    return false;
 }
 
 bool sameEntry(const QByteArray& a, const QByteArray& b)

@@ -12,7 +12,9 @@ namespace platform {
 // Appends to `out` the entries of the folder `dir` (a native path, with or without a trailing
 // separator) whose names match `pattern`: "*" and "?" wildcards, ASCII letters matched without
 // regard to case. "." and ".." are reported like any entry. Reads raw names with readdir, so
-// names that are not valid UTF-8 are listed too. Returns false when the folder cannot be read.
+// names that are not valid UTF-8 are listed too. Returns false, with `out` as it was, when the
+// folder cannot be opened or read to its end, or an entry it lists cannot be asked for its
+// status: a listing cut short is never handed out as the folder's content.
 bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
                         std::vector<DirEntry>& out);
 

@@ -1,5 +1,6 @@
 #include "platform/SyncedFolder.h"
 
+#include "platform/DirStream.h"
 #include "platform/NoReplaceRename.h"
 
 #include <cerrno>
@@ -96,26 +97,14 @@ int SyncedFolder::sync() const
 
 int SyncedFolder::readNames(std::vector<QByteArray>* out) const
 {
-    // The stream gets its own descriptor: closedir closes it, ours stays open.
-    const int streamFd = ::openat(m_fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (streamFd < 0)
-        return errno;
-    DIR* stream = ::fdopendir(streamFd);
-    if (!stream) {
-        const int e = errno;
-        ::close(streamFd);
-        return e;
-    }
-    errno = 0;
-    while (const dirent* e = ::readdir(stream)) {
+    DirStream stream(m_fd);
+    while (const dirent* e = stream.next()) {
         const char* n = e->d_name;
         if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
             continue;
         out->emplace_back(n);
     }
-    const int e = errno;
-    ::closedir(stream);
-    return e;
+    return stream.error();
 }
 
 int SyncedFolder::nameMax() const

@@ -1,4 +1,6 @@
 #include "platform/DirEnum.h"
+#include "platform/SyncedFolder.h"
+#include "tests/support/FuseVolume.h"
 #include "tests/support/TestDir.h"
 
 #include <QFile>
@@ -117,6 +119,40 @@ private slots:
         std::vector<DirEntry> entries;
         QVERIFY(platform::enumerateDirectory(dir.pathBytes(), "*.mp3", entries));
         QCOMPARE(names(entries), QByteArray("**.mp3 *.mp3 *?[.mp3 a*b.mp3"));
+    }
+
+    // A failed status call inside the loop leaves errno set; the end of the folder must still
+    // read as the end, not as a failure.
+    void danglingLinksLeaveTheListingWhole()
+    {
+        TestDir dir;
+        for (const QString& name : {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")})
+            QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone")), dir.filePath(name)));
+        QVERIFY(dir.createFile(QStringLiteral("d.mp3")));
+        std::vector<DirEntry> entries;
+        QVERIFY(platform::enumerateDirectory(dir.pathBytes(), "*", entries));
+        QCOMPARE(names(entries), QByteArray(". .. a b c d.mp3"));
+    }
+
+    void damagedFolderIsAFailure()
+    {
+        const FuseVolume volume(FuseVolume::Kind::DamagedExt2);
+        if (!volume.isMounted())
+            QSKIP(volume.skipReason());
+        const QByteArray damaged = QFile::encodeName(volume.filePath(FuseVolume::damagedFolder()));
+        // The volume itself reads; only the damaged folder does not.
+        std::vector<DirEntry> entries;
+        QVERIFY(platform::enumerateDirectory(QFile::encodeName(volume.path()), "*", entries));
+        QVERIFY(find(entries, FuseVolume::damagedFolder().toUtf8()));
+        QVERIFY(!platform::enumerateDirectory(damaged, "*", entries));
+        QVERIFY(find(entries, FuseVolume::damagedFolder().toUtf8()));
+
+        const platform::SyncedFolder folder(damaged);
+        QVERIFY(folder.isOpen());
+        std::vector<QByteArray> names;
+        const int error = folder.readNames(&names);
+        QVERIFY2(error != 0, "a folder that cannot be read was taken as read");
+        QVERIFY(!platform::sysErrorText(error).isEmpty());
     }
 
     void reportsDotEntriesAndFolders()
