@@ -4,6 +4,7 @@
 
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 
 #include <fcntl.h>
@@ -37,31 +38,37 @@ enum class Answer
     Unknown,
 };
 
-Answer lookUpSwapped(int dirFd, const QByteArray& name)
+// Looks `name`, one of the names `listed` in the folder, up with its letters' case swapped.
+// When both spellings resolve, inode numbers cannot tell one entry from two (FUSE drivers
+// number each spelling apart), but the listing can: a file system that holds both lists both.
+Answer lookUpSwapped(int dirFd, const QByteArray& name, const std::vector<QByteArray>& listed)
 {
     const QByteArray swapped = swapAsciiCase(name);
     if (swapped == name)
         return Answer::Unknown;
-    struct stat original;
-    if (::fstatat(dirFd, name.constData(), &original, AT_SYMLINK_NOFOLLOW) != 0)
+    struct stat st;
+    if (::fstatat(dirFd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return Answer::Unknown;
-    struct stat other;
-    if (::fstatat(dirFd, swapped.constData(), &other, AT_SYMLINK_NOFOLLOW) != 0)
+    if (::fstatat(dirFd, swapped.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
         return errno == ENOENT ? Answer::Sensitive : Answer::Unknown;
-    const bool same = other.st_dev == original.st_dev && other.st_ino == original.st_ino;
-    return same ? Answer::Insensitive : Answer::Sensitive;
+    const bool bothListed = std::find(listed.begin(), listed.end(), swapped) != listed.end();
+    return bothListed ? Answer::Sensitive : Answer::Insensitive;
 }
 
-Answer probeWithFile(int dirFd)
+Answer probeWithFile(const SyncedFolder& folder)
 {
     const QByteArray name =
         ".orven-case-probe-" + QByteArray::number(QRandomGenerator::global()->generate(), 16);
-    const int fd = ::openat(dirFd, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    const int fd =
+        ::openat(folder.handle(), name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0)
         return Answer::Unknown;
     ::close(fd);
-    const Answer answer = lookUpSwapped(dirFd, name);
-    ::unlinkat(dirFd, name.constData(), 0);
+    std::vector<QByteArray> listed;
+    const Answer answer = folder.readNames(&listed) == 0
+                              ? lookUpSwapped(folder.handle(), name, listed)
+                              : Answer::Unknown;
+    ::unlinkat(folder.handle(), name.constData(), 0);
     return answer;
 }
 
@@ -82,16 +89,18 @@ FsTraits probeFileSystem(const SyncedFolder& folder, const std::vector<QByteArra
         return traits;
     traits.nameMax = folder.nameMax();
     std::vector<QByteArray> read;
-    if (names.empty())
-        folder.readNames(&read);
+    // A listing cut short could miss the other spelling of a name; the probe file decides then.
+    if (names.empty() && folder.readNames(&read) != 0)
+        read.clear();
     Answer answer = Answer::Unknown;
-    for (const QByteArray& name : names.empty() ? read : names) {
-        answer = lookUpSwapped(folder.handle(), name);
+    const std::vector<QByteArray>& listed = names.empty() ? read : names;
+    for (const QByteArray& name : listed) {
+        answer = lookUpSwapped(folder.handle(), name, listed);
         if (answer != Answer::Unknown)
             break;
     }
     if (answer == Answer::Unknown)
-        answer = probeWithFile(folder.handle());
+        answer = probeWithFile(folder);
     if (answer == Answer::Unknown)
         answer = caseInsensitiveType(folder.handle()) ? Answer::Insensitive : Answer::Sensitive;
     traits.caseInsensitive = answer == Answer::Insensitive;

@@ -15,10 +15,12 @@ struct FsTraits
     int nameMax = 255;            // longest entry name in bytes
 };
 
-// Finds out by looking: an existing entry is looked up with its letters' case swapped; in a
-// folder without such an entry a probe file is created and removed; in a folder we may not
-// write to, the file system type decides. `names` are the folder's entries when the caller
-// has read them already (empty: they are read here).
+// Finds out by looking: an existing entry is looked up with its letters' case swapped, and when
+// that spelling resolves too, the folder's listing tells whether it is a second entry or the
+// same one (never the inode numbers, which some FUSE drivers give per spelling); in a folder
+// without such an entry a probe file is created and removed; in a folder we may not write to,
+// the file system type decides. `names` are the folder's whole listing when the caller has
+// read it already (empty: it is read here).
 FsTraits probeFileSystem(const SyncedFolder& folder,
                          const std::vector<QByteArray>& names = std::vector<QByteArray>());
 FsTraits probeFileSystem(const QByteArray& folderPath);

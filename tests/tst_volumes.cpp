@@ -1,10 +1,16 @@
+#include "platform/FsProbe.h"
 #include "platform/MountTable.h"
 #include "platform/Volumes.h"
+#include "tests/support/FuseVolume.h"
 #include "tests/support/TestDir.h"
 
 #include <QDir>
 #include <QFile>
+#include <QStorageInfo>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -321,6 +327,71 @@ private slots:
         QFETCH(bool, ready);
         QFETCH(QString, path);
         QCOMPARE(platform::volumeReady(path), ready);
+    }
+
+    void letterCaseProbe_data()
+    {
+        QTest::addColumn<QString>("volume");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("caseInsensitive");
+        const QString disk = QStringLiteral("disk");
+        const QString shm = QStringLiteral("tmpfs");
+        const QString fat = QStringLiteral("fat");
+        const QStringList none;
+        const QStringList digits = {QStringLiteral("00001"), QStringLiteral("00002")};
+        const QStringList track = {QStringLiteral("song.mp3")};
+        const QStringList both = {QStringLiteral("song.mp3"), QStringLiteral("SONG.MP3")};
+        QTest::newRow("disk/empty-folder-probe-file") << disk << none << false;
+        QTest::newRow("disk/no-letters-probe-file") << disk << digits << false;
+        QTest::newRow("disk/one-track") << disk << track << false;
+        QTest::newRow("disk/both-spellings") << disk << both << false;
+        QTest::newRow("tmpfs/empty-folder-probe-file") << shm << none << false;
+        QTest::newRow("tmpfs/both-spellings") << shm << both << false;
+        // The FAT driver gives each spelling of a name an inode number of its own.
+        QTest::newRow("fat/empty-folder-probe-file") << fat << none << true;
+        QTest::newRow("fat/no-letters-probe-file") << fat << digits << true;
+        QTest::newRow("fat/one-track") << fat << track << true;
+        QTest::newRow("fat/mixed-case-tracks")
+            << fat << QStringList{QStringLiteral("Song.MP3"), QStringLiteral("b.mp3")} << true;
+    }
+
+    void letterCaseProbe()
+    {
+        QFETCH(QString, volume);
+        QFETCH(QStringList, files);
+        QFETCH(bool, caseInsensitive);
+        std::unique_ptr<FuseVolume> fat;
+        std::unique_ptr<QTemporaryDir> temporary;
+        QString root;
+        if (volume == QLatin1String("fat")) {
+            fat = std::make_unique<FuseVolume>(FuseVolume::Kind::Fat);
+            if (!fat->isMounted())
+                QSKIP(fat->skipReason());
+            root = fat->path();
+        } else {
+            const QString shm = QStringLiteral("/dev/shm");
+            if (volume == QLatin1String("tmpfs") && QStorageInfo(shm).fileSystemType() != "tmpfs")
+                QSKIP("/dev/shm is no tmpfs volume here");
+            temporary = std::make_unique<QTemporaryDir>(volume == QLatin1String("tmpfs")
+                                                            ? shm + QStringLiteral("/orven-XXXXXX")
+                                                            : QString());
+            QVERIFY(temporary->isValid());
+            root = temporary->path();
+        }
+        const QString folder = root + QStringLiteral("/probe");
+        QVERIFY(QDir().mkpath(folder));
+        for (const QString& name : files) {
+            QFile file(folder + u'/' + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden |
+                                                          QDir::System | QDir::NoDotAndDotDot);
+        QCOMPARE(platform::probeFileSystem(QFile::encodeName(folder)).caseInsensitive,
+                 caseInsensitive);
+        // The probe file is gone again.
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                        QDir::NoDotAndDotDot),
+                 before);
     }
 
     void folderThatIsNoMountPointIsNotAVolume()
