@@ -23,8 +23,8 @@ constexpr int IconSize = 16;
 
 const QString Version = QStringLiteral("Version 2.8.8.1");
 
-// The three ways setting up the change notifications can fail, in the words the owning window
-// reports when it cannot be created.
+// The three ways setting up the change notifications can fail, in the words the error box
+// shows.
 QString registrationFailure(platform::ChangeNotifier::Status status)
 {
     switch (status) {
@@ -53,8 +53,14 @@ TVxDirTreeCombo28::TVxDirTreeCombo28(QWidget* parent, const QString& mountTable)
       m_notifier(new platform::ChangeNotifier(this, mountTable))
 {
     const QString failure = registrationFailure(m_notifier->status());
-    if (!failure.isEmpty())
-        throw std::runtime_error(failure.toStdString());
+    if (!failure.isEmpty()) {
+        // Thrown from the event loop, where the application's error handler shows it, rather
+        // than from here, where it would stop the window being built. The notifier that failed
+        // stays and reports nothing: the picker works, without change notifications.
+        QMetaObject::invokeMethod(
+            this, [failure] { throw std::runtime_error(failure.toStdString()); },
+            Qt::QueuedConnection);
+    }
 
     resize(216, 21);
     setReadOnly(true);

@@ -32,7 +32,9 @@ class TVxDirTreeCombo28 : public QLineEdit
     Q_PROPERTY(int TreeHeight READ TreeHeight WRITE setTreeHeight)
 
 public:
-    // Throws std::runtime_error when the change notifications cannot be set up.
+    // When the change notifications cannot be set up, the picker works without them and a
+    // std::runtime_error saying why is thrown from the event loop's first pass, for the
+    // application's error handler to report.
     explicit TVxDirTreeCombo28(QWidget* parent = nullptr);
     // The same with the mount table that mounted and unmounted volumes are read from.
     TVxDirTreeCombo28(QWidget* parent, const QString& mountTable);
