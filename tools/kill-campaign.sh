@@ -95,10 +95,10 @@ run_path() {
         when=$((1 + RANDOM % (count > 0 ? count : 1)))
         action=$([ $((RANDOM % 2)) -eq 0 ] && echo finish || echo rollback)
         make_folder "$dir"
-        # In a subshell that outlives it, so that the shell does not report each kill.
-        (strace -f -o /dev/null -e "trace=$kind${extra:+,renameat2}" \
+        # The shell's report of each kill goes with the command's own output.
+        { strace -f -o /dev/null -e "trace=$kind${extra:+,renameat2}" \
             -e "inject=$kind:signal=SIGKILL:when=$when" "${extra[@]}" \
-            "$program" --rename "$dir" --order date; true) >/dev/null 2>&1
+            "$program" --rename "$dir" --order date; } >/dev/null 2>&1 || true
         local where="$name kill $i ($kind #$when, $action)"
         if [ -e "$dir/.orven-rename-journal" ]; then
             "$program" --recover "$dir" "$action" >"$work/out" 2>&1 ||
