@@ -476,8 +476,10 @@ void TForm1::SpeedButton1Click()
         // Whatever the dialog did, the run ends here: no file may stay under a temporary name.
         engine.run();
     }
-    messageboxes::showWarning(this,
-                              renamereport::completionText(engine.requests(), engine.results()));
+    QString report = renamereport::completionText(engine.requests(), engine.results());
+    if (engine.finishError() != 0)
+        report += QStringLiteral("\n\n") + renamereport::journalKeptText(engine.finishError());
+    messageboxes::showWarning(this, report);
 
     m_vxFilelistView281->setDirectory(m_vxDirTreeCombo281->SelectedPath());
     m_vxFilelistView281->UpdateFileList();

@@ -33,6 +33,8 @@ FileError fileErrorOf(int sysError)
     case ENOSPC:
     case EDQUOT:
         return FileError::NoSpace;
+    case EFBIG:
+        return FileError::TooLarge;
     case EBUSY:
     case ETXTBSY:
         return FileError::Busy;
@@ -80,9 +82,32 @@ bool SyncedFolder::exists(const QByteArray& name) const
     return ::fstatat(m_fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
+bool SyncedFolder::holdsEmptyFile(const QByteArray& name) const
+{
+    struct stat st;
+    return ::fstatat(m_fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+           S_ISREG(st.st_mode) && st.st_size == 0;
+}
+
+int SyncedFolder::identity(FolderIdentity* out) const
+{
+    struct stat st;
+    if (::fstat(m_fd, &st) != 0)
+        return errno;
+    out->device = quint64(st.st_dev);
+    out->inode = quint64(st.st_ino);
+    return 0;
+}
+
 int SyncedFolder::rename(const QByteArray& from, const QByteArray& to) const
 {
     return renameNoReplaceAt(m_fd, from, to);
+}
+
+int SyncedFolder::rename(const QByteArray& from, const QByteArray& to,
+                         const PlaceholderGuard& guard) const
+{
+    return renameNoReplaceGuardedAt(m_fd, from, to, guard);
 }
 
 int SyncedFolder::remove(const QByteArray& name) const

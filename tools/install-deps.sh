@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-gtk-platformtheme fonts-dejavu-core
     poppler-utils strace
+    fuse3 fusefat fuse2fs dosfstools
 )
 
 missing=()
