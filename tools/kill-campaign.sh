@@ -104,7 +104,11 @@ run_path() {
             "$program" --recover "$dir" "$action" >"$work/out" 2>&1 ||
                 { echo "$where: recovery failed" >&2; cat "$work/out" >&2; exit 1; }
             recovered=$((recovered + 1))
-            all_at "$dir" "$([ "$action" = finish ] && echo new || echo old)" ||
+            # A journal cut off before its plan was whole stands for a run that renamed nothing.
+            local side=old
+            [ "$action" = rollback ] || grep -q "before it renamed any file" "$work/out" ||
+                side=new
+            all_at "$dir" "$side" ||
                 { echo "$where: files misplaced" >&2; ls -A "$dir" >&2; exit 1; }
         elif all_at "$dir" old; then
             untouched=$((untouched + 1))
