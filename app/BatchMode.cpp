@@ -166,7 +166,8 @@ QByteArray withTrailingSeparator(QByteArray path)
     return path;
 }
 
-QVector<ListingRow> readListing(const QByteArray& directory)
+// Empty, with `readable` false, when the folder could not be read whole.
+QVector<ListingRow> readListing(const QByteArray& directory, bool* readable)
 {
     VxListingOptions listing;
     listing.parentDirEnabled = false;
@@ -174,9 +175,16 @@ QVector<ListingRow> readListing(const QByteArray& directory)
     listing.timePattern = TimePatternText(tfShortFormat, VxFormatSettings::runtime());
     const TFileType fileType{ftReadOnly, ftHidden, ftSystem, ftArchive};
     QVector<ListingRow> rows;
-    for (const QString& pattern : vxfilelist::maskPatterns(QStringLiteral("*.mp3")))
+    *readable = true;
+    for (const QString& pattern : vxfilelist::maskPatterns(QStringLiteral("*.mp3"))) {
+        bool read = true;
         vxfilelist::addFiles(rows, directory, platform::encodePath(pattern),
-                             fileType.attributeMask(), listing);
+                             fileType.attributeMask(), listing, &read);
+        if (!read) {
+            *readable = false;
+            return {};
+        }
+    }
     return rows;
 }
 
@@ -203,9 +211,10 @@ QString folderProblem(const QByteArray& folder)
 }
 
 // The folder's track list in the chosen order.
-QVector<TrackRow> trackList(const Options& options, const QByteArray& directory)
+QVector<TrackRow> trackList(const Options& options, const QByteArray& directory, bool* readable)
 {
-    QVector<ListingRow> listing = sortedListing(readListing(directory), vxcolumn::Name, false);
+    QVector<ListingRow> listing =
+        sortedListing(readListing(directory, readable), vxcolumn::Name, false);
     if (options.order == Order::Size)
         listing = sortedListing(listing, vxcolumn::Size, true);
     else if (options.order == Order::Date)
@@ -334,7 +343,15 @@ int run(const Options& options, QTextStream& out, QTextStream& err)
                                       options.recoverAction, out, err);
     const QByteArray directory =
         withTrailingSeparator(renaming::absoluteFolderPath(options.folder));
-    const QVector<TrackRow> rows = trackList(options, directory);
+    bool readable = true;
+    const QVector<TrackRow> rows = trackList(options, directory, &readable);
+    if (!readable) {
+        // A short listing would be renumbered as if it were the whole folder.
+        err << QStringLiteral("The folder \"%1\" could not be read whole.")
+                   .arg(nameescape::escaped(options.folder))
+            << '\n';
+        return 2;
+    }
     if (options.command == Command::Preview) {
         printPreview(options, rows, out);
         return 0;

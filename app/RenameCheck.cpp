@@ -19,14 +19,6 @@ RenameCheck::RenameCheck(const std::vector<QByteArray>& folderNames, platform::F
         m_keys.insert(key(name));
 }
 
-RenameCheck RenameCheck::readFolder(const QByteArray& folderPath)
-{
-    const platform::SyncedFolder folder(folderPath);
-    std::vector<QByteArray> names;
-    folder.readNames(&names);
-    return RenameCheck(names, platform::probeFileSystem(folder, names));
-}
-
 QByteArray RenameCheck::key(const QByteArray& name) const
 {
     if (!m_traits.caseInsensitive)

@@ -52,8 +52,6 @@ public:
 
     RenameCheck() = default;
     RenameCheck(const std::vector<QByteArray>& folderNames, platform::FsTraits traits);
-    // Reads the folder's names and probes its volume.
-    static RenameCheck readFolder(const QByteArray& folderPath);
 
     const platform::FsTraits& traits() const { return m_traits; }
     // The name as the volume files it: itself, or folded when letter case is ignored.

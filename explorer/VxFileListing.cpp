@@ -123,7 +123,7 @@ bool addFiles(QVector<ListingRow>& rows, const QString& directory, const QString
 }
 
 bool addFiles(QVector<ListingRow>& rows, const QByteArray& directory, const QByteArray& namePattern,
-              quint32 mask, const VxListingOptions& options)
+              quint32 mask, const VxListingOptions& options, bool* readable)
 {
     const QString folder = platform::displayName(directory);
 
@@ -131,7 +131,11 @@ bool addFiles(QVector<ListingRow>& rows, const QByteArray& directory, const QByt
     // them all.
     const bool widened = namePattern.endsWith(".*");
     std::vector<platform::DirEntry> entries;
-    if (!platform::enumerateDirectory(directory, widened ? QByteArray("*") : namePattern, entries))
+    const bool read =
+        platform::enumerateDirectory(directory, widened ? QByteArray("*") : namePattern, entries);
+    if (readable)
+        *readable = read;
+    if (!read)
         return false;
 
     ModifiedTexts modifiedTexts(options.datePattern, options.timePattern);

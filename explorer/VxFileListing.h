@@ -35,8 +35,9 @@ bool addFiles(QVector<ListingRow>& rows, const QString& directory, const QString
               quint32 mask, const VxListingOptions& options);
 // The same for a folder given as the file system's bytes, ending with the separator, and the
 // mask of its names: a folder whose path is not valid UTF-8 has no QString that names it.
+// `readable`, when given, tells a folder that could not be read whole from one without a match.
 bool addFiles(QVector<ListingRow>& rows, const QByteArray& directory, const QByteArray& namePattern,
-              quint32 mask, const VxListingOptions& options);
+              quint32 mask, const VxListingOptions& options, bool* readable = nullptr);
 
 // Appends one row per volume, in the order the platform lists them. Removable and optical
 // volumes are not asked for their sizes. Type texts are in `language`.

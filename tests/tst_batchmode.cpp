@@ -2,6 +2,7 @@
 #include "app/NameEscape.h"
 #include "app/RenameRequests.h"
 #include "tests/support/BatchRun.h"
+#include "tests/support/FuseVolume.h"
 #include "tests/support/TestDir.h"
 
 #include <QDateTime>
@@ -358,6 +359,28 @@ private slots:
         QVERIFY(outcome.out.isEmpty());
         QCOMPARE(dir.read(QStringLiteral("00011 a.mp3")), QByteArray("a"));
         QCOMPARE(dir.read(QStringLiteral("00012 b.mp3")), QByteArray("b"));
+    }
+
+    // A folder whose listing fails part-way is no folder of fewer files: nothing is renumbered.
+    void unreadableFolderIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("command");
+        QTest::newRow("preview") << QByteArray("--preview");
+        QTest::newRow("rename") << QByteArray("--rename");
+    }
+
+    void unreadableFolderIsRefused()
+    {
+        QFETCH(QByteArray, command);
+        const FuseVolume volume(FuseVolume::Kind::DamagedExt2);
+        if (!volume.isMounted())
+            QSKIP(volume.skipReason());
+        const Outcome outcome =
+            runBatch({command, QFile::encodeName(volume.filePath(FuseVolume::damagedFolder()))});
+        QCOMPARE(outcome.code, 2);
+        QVERIFY2(outcome.err.contains(QStringLiteral("could not be read")),
+                 qPrintable(outcome.err));
+        QVERIFY(outcome.out.isEmpty());
     }
 
     // A run past 99999 gives six-digit numbers; the next run must read them back whole.

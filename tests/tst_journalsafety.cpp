@@ -1,9 +1,13 @@
+#include "app/Main.h"
 #include "app/PendingRuns.h"
 #include "app/RecoveryOffer.h"
 #include "app/RenameEngine.h"
 #include "app/RenameJournal.h"
 #include "app/RenameRecovery.h"
 #include "app/RenameReport.h"
+#include "app/SettingsFile.h"
+#include "explorer/VxDirTreeCombo28.h"
+#include "explorer/VxFilelistView28.h"
 #include "platform/SyncedFolder.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/TestDir.h"
@@ -14,6 +18,7 @@
 #include <QFile>
 #include <QMap>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -135,6 +140,7 @@ private slots:
     void movedFolderKeepsItsRun();
     void damagedPlanNamesTemporaryFiles();
     void runWithoutRecordDoesNotStart();
+    void questionIsNotPutTwice();
 };
 
 void TestJournalSafety::initTestCase()
@@ -425,6 +431,46 @@ void TestJournalSafety::runWithoutRecordDoesNotStart()
     QVERIFY(dir.exists(QStringLiteral("a.mp3")));
     QVERIFY(!dir.exists(kJournal));
     QVERIFY(QFile::remove(renaming::pendingRunsDir()));
+}
+
+// A folder created next to the listed one while the recovery question is open makes the folder
+// picker report its path again; that must not bring up a second question or a false "a run is
+// going on" warning.
+void TestJournalSafety::questionIsNotPutTwice()
+{
+    TestDir root;
+    QVERIFY(root.createDir(QStringLiteral("exe")));
+    QVERIFY(root.createDir(QStringLiteral("music")));
+    for (const QByteArray& pair : kRun) {
+        const QString name = QString::fromLatin1(pair.left(pair.indexOf('>')));
+        QVERIFY(root.createFile(QStringLiteral("music/") + name, "content of " + name.toLatin1()));
+    }
+    const QByteArray music = root.pathBytes() + "/music";
+    {
+        RenameEngine engine;
+        QVERIFY(engine.prepare(music, requestsOf(music, kRun)));
+        QVERIFY(engine.runStep());
+    }
+    TForm1 form(SettingsFile(root.filePath(QStringLiteral("exe/ORVENFR.cfg")),
+                             root.filePath(QStringLiteral("config/ORVENFR.cfg"))));
+    form.show();
+    auto* combo = form.findChild<TVxDirTreeCombo28*>(QStringLiteral("VxDirTreeCombo281"));
+    QVERIFY(combo);
+    QSignalSpy pathChanges(combo, &TVxDirTreeCombo28::PathChange);
+
+    ModalAnswerer answerer;
+    bool seen = false;
+    answerer.handle([&](QWidget* modal) {
+        // The spy hears of the path change that opened this question only after it closes.
+        QVERIFY(QDir(root.path()).mkdir(QStringLiteral("sibling")));
+        seen = QTest::qWaitFor([&] { return pathChanges.count() >= 1; }, 10000);
+        press(QStringLiteral("LaterButton"))(modal);
+    });
+    form.openStartFolder(music);
+    QVERIFY2(seen, "the folder picker did not report the new folder");
+    QTRY_COMPARE(answerer.names.size(), 1);
+    QCOMPARE(answerer.names.first(), QStringLiteral("RecoveryOfferBox"));
+    QVERIFY(!answerer.unexpected);
 }
 
 QTEST_MAIN(TestJournalSafety)
