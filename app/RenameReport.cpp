@@ -159,11 +159,14 @@ QString foreignJournalQuestion(const RenameRecovery& recovery)
                "did not start here: it may come from another user, from another computer (a "
                "volume moved while a run was going on), or have been put there.\n\nIt would "
                "rename %2 inside this folder (%3 under the new name now, %4 under the old "
-               "name).\n\nFinish or roll back that run only if you know where it comes from; "
+               "name%5).\n\nFinish or roll back that run only if you know where it comes from; "
                "otherwise set the journal aside (it stays in the folder under another name) "
                "or leave it for later. Nothing is renamed unless you choose to.")
         .arg(folderText(recovery), filesText(recovery.plannedFiles()),
-             QString::number(recovery.countAtNew()), QString::number(recovery.countAtOld()));
+             QString::number(recovery.countAtNew()), QString::number(recovery.countAtOld()),
+             recovery.countElsewhere() > 0
+                 ? QStringLiteral(", %1 elsewhere").arg(recovery.countElsewhere())
+                 : QString());
 }
 
 QString setAsideFailedText(const RenameRecovery& recovery, int sysError)
