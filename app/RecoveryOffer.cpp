@@ -35,19 +35,25 @@ QMessageBox* questionBox(QWidget* parent, const QString& text)
     return box;
 }
 
-// A journal cut off before its plan was whole: no file was renamed, so removing it is safe.
-bool offerDiscard(QWidget* parent, RenameRecovery& recovery)
+// The question for a journal nothing can be recovered from: one way out, or Later (the default).
+bool askForWayOut(QWidget* parent, const RenameRecovery& recovery, const char* objectName,
+                  const QString& caption)
 {
     std::unique_ptr<QMessageBox> box(
         questionBox(parent, renamereport::unusableJournalText(recovery)));
-    QPushButton* discard = addButton(*box, "RemoveJournalButton", QStringLiteral("&Remove journal"),
-                                     QMessageBox::DestructiveRole);
+    QPushButton* wayOut = addButton(*box, objectName, caption, QMessageBox::DestructiveRole);
     QPushButton* later =
         addButton(*box, "LaterButton", QStringLiteral("&Later"), QMessageBox::RejectRole);
     box->setDefaultButton(later);
     box->setEscapeButton(later);
     box->exec();
-    if (box->clickedButton() != discard)
+    return box->clickedButton() == wayOut;
+}
+
+// A journal cut off before its plan was whole: no file was renamed, so removing it is safe.
+bool offerDiscard(QWidget* parent, RenameRecovery& recovery)
+{
+    if (!askForWayOut(parent, recovery, "RemoveJournalButton", QStringLiteral("&Remove journal")))
         return false;
     if (recovery.discardJournal())
         return true;
@@ -67,16 +73,8 @@ bool setAside(QWidget* parent, RenameRecovery& recovery)
 // A journal nothing can be done from: it can only be set aside, so the folder is free again.
 bool offerSetAside(QWidget* parent, RenameRecovery& recovery)
 {
-    std::unique_ptr<QMessageBox> box(
-        questionBox(parent, renamereport::unusableJournalText(recovery)));
-    QPushButton* aside = addButton(*box, "SetAsideButton", QStringLiteral("&Set aside"),
-                                   QMessageBox::DestructiveRole);
-    QPushButton* later =
-        addButton(*box, "LaterButton", QStringLiteral("&Later"), QMessageBox::RejectRole);
-    box->setDefaultButton(later);
-    box->setEscapeButton(later);
-    box->exec();
-    return box->clickedButton() == aside && setAside(parent, recovery);
+    return askForWayOut(parent, recovery, "SetAsideButton", QStringLiteral("&Set aside")) &&
+           setAside(parent, recovery);
 }
 
 // Set while a question is open: folder and mount changes seen meanwhile come back to the

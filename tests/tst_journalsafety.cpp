@@ -10,6 +10,7 @@
 #include "explorer/VxFilelistView28.h"
 #include "platform/SyncedFolder.h"
 #include "tests/support/ModalAnswerer.h"
+#include "tests/support/RenameRun.h"
 #include "tests/support/TestDir.h"
 
 #include <QApplication>
@@ -34,46 +35,19 @@ using renaming::RenameRequest;
 
 Q_DECLARE_METATYPE(renaming::RenameJournal::Load)
 
+using namespace renametest;
+
 namespace {
 
 const QString kJournal = QString::fromLatin1(RenameJournal::fileName());
-
-QMap<QByteArray, QByteArray> snapshot(const QString& path)
-{
-    QMap<QByteArray, QByteArray> files;
-    const platform::SyncedFolder folder(QFile::encodeName(path));
-    std::vector<QByteArray> names;
-    folder.readNames(&names);
-    for (const QByteArray& name : names) {
-        QFile file(path + QLatin1Char('/') + QFile::decodeName(name));
-        files.insert(name, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<dir>"));
-    }
-    return files;
-}
-
-std::vector<RenameRequest> requestsOf(const QByteArray& path, const QByteArrayList& pairs)
-{
-    const platform::SyncedFolder folder(path);
-    std::vector<RenameRequest> requests;
-    for (const QByteArray& pair : pairs) {
-        const int split = pair.indexOf('>');
-        platform::FileStat st;
-        folder.stat(pair.left(split), &st);
-        requests.push_back({pair.left(split), pair.mid(split + 1), st.size, st.mtimeNsec});
-    }
-    return requests;
-}
 
 // A swap and a chain; stopped after `steps` rows it leaves a journal behind, as a crash would.
 const QByteArrayList kRun{"a.mp3>b.mp3", "b.mp3>a.mp3", "c.mp3>d.mp3"};
 
 bool stopRunAfter(TestDir& dir, int steps)
 {
-    for (const QByteArray& pair : kRun) {
-        const QByteArray name = pair.left(pair.indexOf('>'));
-        if (!dir.createRawFile(name, "content of " + name))
-            return false;
-    }
+    if (!createFiles(dir, kRun))
+        return false;
     RenameEngine engine;
     if (!engine.prepare(dir.pathBytes(), requestsOf(dir.pathBytes(), kRun)))
         return false;
@@ -207,7 +181,7 @@ void TestJournalSafety::namesStayInTheFolder()
     QVERIFY(root.createDir(QStringLiteral("autostart")));
     const QByteArray music = root.pathBytes() + "/music";
     QCOMPARE(writeJournal(music, oldName, newName, tempName), 0);
-    const QMap<QByteArray, QByteArray> rootBefore = snapshot(root.path());
+    const QMap<QByteArray, QByteArray> rootBefore = snapshot(root.pathBytes());
 
     RenameRecovery recovery(music);
     QCOMPARE(recovery.load() == RenameJournal::Load::Ok, usable);
@@ -216,9 +190,9 @@ void TestJournalSafety::namesStayInTheFolder()
         QVERIFY(!recovery.loadDetail().isEmpty());
     }
     recovery.carryOut(RenameRecovery::Action::Finish);
-    QCOMPARE(snapshot(root.path()), rootBefore);
-    QCOMPARE(snapshot(root.filePath(QStringLiteral("autostart"))).size(), 0);
-    const QMap<QByteArray, QByteArray> inside = snapshot(QFile::decodeName(music));
+    QCOMPARE(snapshot(root.pathBytes()), rootBefore);
+    QCOMPARE(snapshot(root.pathBytes() + "/autostart").size(), 0);
+    const QMap<QByteArray, QByteArray> inside = snapshot(music);
     QCOMPARE(inside.value(usable ? "out.mp3" : "in.mp3"), QByteArray("inside"));
 }
 
@@ -291,7 +265,7 @@ void TestJournalSafety::journalThatIsNotAFile()
         QCOMPARE(::mkfifo(journalPath.constData(), 0600), 0);
     else
         QVERIFY(dir.createDir(kJournal));
-    const QMap<QByteArray, QByteArray> otherBefore = snapshot(other.path());
+    const QMap<QByteArray, QByteArray> otherBefore = snapshot(other.pathBytes());
 
     QVERIFY(RenameRecovery::hasJournal(dir.pathBytes()));
     QString defaultName;
@@ -313,7 +287,7 @@ void TestJournalSafety::journalThatIsNotAFile()
         QVERIFY(recoveryoffer::offerRecovery(&parent, dir.pathBytes()));
     }
     QVERIFY(!RenameRecovery::hasJournal(dir.pathBytes()));
-    QCOMPARE(snapshot(other.path()), otherBefore);
+    QCOMPARE(snapshot(other.pathBytes()), otherBefore);
     RenameEngine engine;
     QVERIFY(engine.prepare(dir.pathBytes(), requestsOf(dir.pathBytes(), {"x.mp3>y.mp3"})));
     engine.run();
@@ -326,7 +300,7 @@ void TestJournalSafety::foreignJournalNeedsAnExplicitChoice()
     QVERIFY(stopRunAfter(dir, 1));
     // Another user's run, or one from another computer: this user's records do not list it.
     renaming::forgetPendingRun(platform::SyncedFolder(dir.pathBytes()));
-    const QMap<QByteArray, QByteArray> before = snapshot(dir.path());
+    const QMap<QByteArray, QByteArray> before = snapshot(dir.pathBytes());
 
     {
         RenameRecovery recovery(dir.pathBytes());
@@ -347,7 +321,7 @@ void TestJournalSafety::foreignJournalNeedsAnExplicitChoice()
     }
     QCOMPARE(defaultName, QStringLiteral("LaterButton"));
     QCOMPARE(buttons.size(), 4);
-    QCOMPARE(snapshot(dir.path()), before);
+    QCOMPARE(snapshot(dir.pathBytes()), before);
 
     {
         QWidget parent;
@@ -355,7 +329,7 @@ void TestJournalSafety::foreignJournalNeedsAnExplicitChoice()
         answerer.handle(press(QStringLiteral("SetAsideButton")));
         QVERIFY(recoveryoffer::offerRecovery(&parent, dir.pathBytes()));
     }
-    QMap<QByteArray, QByteArray> after = snapshot(dir.path());
+    QMap<QByteArray, QByteArray> after = snapshot(dir.pathBytes());
     const QByteArray journal = before.value(RenameJournal::fileName());
     QMap<QByteArray, QByteArray> expected = before;
     expected.remove(RenameJournal::fileName());
@@ -395,7 +369,7 @@ void TestJournalSafety::damagedPlanNamesTemporaryFiles()
     // The chain, then the swap's first file under its temporary name.
     QVERIFY(stopRunAfter(dir, 2));
     std::vector<QByteArray> temporary;
-    for (const QByteArray& name : snapshot(dir.path()).keys()) {
+    for (const QByteArray& name : snapshot(dir.pathBytes()).keys()) {
         if (RenameJournal::isTemporaryName(name))
             temporary.push_back(name);
     }
@@ -409,9 +383,9 @@ void TestJournalSafety::damagedPlanNamesTemporaryFiles()
     const QString text = renamereport::unusableJournalText(recovery);
     QVERIFY2(!text.contains(QStringLiteral("No file was touched")), qPrintable(text));
     QVERIFY2(text.contains(QString::fromLatin1(temporary.front())), qPrintable(text));
-    const QMap<QByteArray, QByteArray> before = snapshot(dir.path());
+    const QMap<QByteArray, QByteArray> before = snapshot(dir.pathBytes());
     recovery.carryOut(RenameRecovery::Action::Finish);
-    QCOMPARE(snapshot(dir.path()), before);
+    QCOMPARE(snapshot(dir.pathBytes()), before);
 }
 
 void TestJournalSafety::runWithoutRecordDoesNotStart()

@@ -3,6 +3,7 @@
 #include "app/RenameJournal.h"
 #include "app/RenameRecovery.h"
 #include "platform/SyncedFolder.h"
+#include "tests/support/RenameRun.h"
 #include "tests/support/TestDir.h"
 
 #include <QCoreApplication>
@@ -24,6 +25,8 @@ using renaming::RenameRequest;
 // system call, with the run's file system either doing no-replace renames itself or refusing
 // them (so that every rename goes through a placeholder). After each kill the run is
 // recovered and every file must be under its old or its new name with its own content.
+using namespace renametest;
+
 namespace {
 
 const QByteArray kChildArgument = QByteArrayLiteral("--rename-child");
@@ -59,19 +62,6 @@ QByteArrayList pairsFor(const QByteArray& which)
     return which == "cycle" ? kCycle : killRun();
 }
 
-std::vector<RenameRequest> requestsOf(const QByteArray& path, const QByteArrayList& pairs)
-{
-    const platform::SyncedFolder folder(path);
-    std::vector<RenameRequest> requests;
-    for (const QByteArray& pair : pairs) {
-        const int split = pair.indexOf('>');
-        platform::FileStat st;
-        folder.stat(pair.left(split), &st);
-        requests.push_back({pair.left(split), pair.mid(split + 1), st.size, st.mtimeNsec});
-    }
-    return requests;
-}
-
 int runChild(const QByteArray& path, const QByteArray& which)
 {
     QStandardPaths::setTestModeEnabled(true);
@@ -80,41 +70,6 @@ int runChild(const QByteArray& path, const QByteArray& which)
         return 2;
     engine.run();
     return engine.journalKept() ? 3 : 0;
-}
-
-QMap<QByteArray, QByteArray> snapshot(const QByteArray& path)
-{
-    QMap<QByteArray, QByteArray> files;
-    const platform::SyncedFolder folder(path);
-    std::vector<QByteArray> names;
-    folder.readNames(&names);
-    for (const QByteArray& name : names) {
-        QFile file(QFile::decodeName(path + '/' + name));
-        file.open(QIODevice::ReadOnly);
-        files.insert(name, file.readAll());
-    }
-    return files;
-}
-
-QMap<QByteArray, QByteArray> placed(const QByteArrayList& pairs, bool atNew)
-{
-    QMap<QByteArray, QByteArray> files;
-    for (const QByteArray& pair : pairs) {
-        const int split = pair.indexOf('>');
-        const QByteArray old = pair.left(split);
-        files.insert(atNew ? pair.mid(split + 1) : old, "content of " + old);
-    }
-    return files;
-}
-
-bool createFiles(TestDir& dir, const QByteArrayList& pairs)
-{
-    for (const QByteArray& pair : pairs) {
-        const QByteArray name = pair.left(pair.indexOf('>'));
-        if (!dir.createRawFile(name, "content of " + name))
-            return false;
-    }
-    return true;
 }
 
 // One traced run of the child over `dir`; `straceOptions` say what to inject or log.

@@ -4,6 +4,7 @@
 #include "app/RenameJournal.h"
 #include "app/RenameRecovery.h"
 #include "platform/SyncedFolder.h"
+#include "tests/support/RenameRun.h"
 #include "tests/support/TestDir.h"
 
 #include <QApplication>
@@ -25,63 +26,15 @@ using renaming::RenameRequest;
 
 Q_DECLARE_METATYPE(renaming::RenameJournal::Load)
 
+using namespace renametest;
+
 namespace {
 
 const QString kJournal = QString::fromLatin1(RenameJournal::fileName());
 
-QMap<QByteArray, QByteArray> snapshot(const QByteArray& path)
-{
-    QMap<QByteArray, QByteArray> files;
-    const platform::SyncedFolder folder(path);
-    std::vector<QByteArray> names;
-    folder.readNames(&names);
-    for (const QByteArray& name : names) {
-        QFile file(QFile::decodeName(path + '/' + name));
-        file.open(QIODevice::ReadOnly);
-        files.insert(name, file.readAll());
-    }
-    return files;
-}
-
-std::vector<RenameRequest> requestsOf(const QByteArray& path, const QByteArrayList& pairs)
-{
-    const platform::SyncedFolder folder(path);
-    std::vector<RenameRequest> requests;
-    for (const QByteArray& pair : pairs) {
-        const int split = pair.indexOf('>');
-        platform::FileStat st;
-        folder.stat(pair.left(split), &st);
-        requests.push_back({pair.left(split), pair.mid(split + 1), st.size, st.mtimeNsec});
-    }
-    return requests;
-}
-
 // Three files going round, two swapped, one moving on, one kept: 7 rows, every kind of group.
 const QByteArrayList kSmallRun{"a.mp3>b.mp3", "b.mp3>c.mp3", "c.mp3>a.mp3", "d.mp3>e.mp3",
                                "e.mp3>d.mp3", "f.mp3>g.mp3", "k.mp3>k.mp3"};
-
-bool createFiles(TestDir& dir, const QByteArrayList& pairs)
-{
-    for (const QByteArray& pair : pairs) {
-        const QByteArray name = pair.left(pair.indexOf('>'));
-        if (!dir.createRawFile(name, "content of " + name))
-            return false;
-    }
-    return true;
-}
-
-// Where the files must be: under their new names (or, with `atNew` false, their old ones),
-// each with the content it started with, and nothing else in the folder.
-QMap<QByteArray, QByteArray> placed(const QByteArrayList& pairs, bool atNew)
-{
-    QMap<QByteArray, QByteArray> files;
-    for (const QByteArray& pair : pairs) {
-        const int split = pair.indexOf('>');
-        const QByteArray old = pair.left(split);
-        files.insert(atNew ? pair.mid(split + 1) : old, "content of " + old);
-    }
-    return files;
-}
 
 // Answers the next modal box, the recovery offer or another one, by clicking the named button
 // (or the default one).
