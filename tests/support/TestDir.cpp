@@ -4,7 +4,25 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <ftw.h>
+
+namespace {
+
+int removeEntry(const char* path, const struct stat*, int, struct FTW*)
+{
+    return std::remove(path);
+}
+
+} // namespace
+
 TestDir::TestDir() = default;
+
+// Removed on raw bytes first: QTemporaryDir cannot remove a name that is not valid UTF-8.
+TestDir::~TestDir()
+{
+    if (m_dir.isValid())
+        ::nftw(pathBytes().constData(), removeEntry, 32, FTW_DEPTH | FTW_PHYS);
+}
 
 QByteArray TestDir::pathBytes() const
 {
