@@ -1,7 +1,7 @@
 #include "app/Dialog1.h"
 
 #include "app/Pictures.h"
-#include "app/Text.h"
+#include "core/Text.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/SettingsFile.h"
-#include "app/TrackExport.h"
+#include "core/SettingsFile.h"
+#include "core/TrackExport.h"
 
 #include <QMainWindow>
 

@@ -1,6 +1,6 @@
 #include "app/ProgessBar.h"
 
-#include "platform/WaitCursor.h"
+#include "platform/ui/WaitCursor.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

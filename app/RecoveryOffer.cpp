@@ -1,9 +1,9 @@
 #include "app/RecoveryOffer.h"
 
 #include "app/MessageBoxes.h"
-#include "app/RenameRecovery.h"
-#include "app/RenameReport.h"
-#include "platform/WaitCursor.h"
+#include "core/rename/RenameRecovery.h"
+#include "core/rename/RenameReport.h"
+#include "platform/ui/WaitCursor.h"
 
 #include <QMessageBox>
 #include <QPushButton>

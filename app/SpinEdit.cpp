@@ -1,6 +1,6 @@
 #include "app/SpinEdit.h"
 
-#include "app/TrackRules.h"
+#include "core/TrackRules.h"
 
 #include <QLineEdit>
 

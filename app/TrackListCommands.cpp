@@ -1,10 +1,10 @@
 #include "app/TrackListCommands.h"
 
-#include "app/RenameRequests.h"
+#include "core/rename/RenameRequests.h"
 #include "app/SpinEdit.h"
-#include "app/Text.h"
+#include "core/Text.h"
 #include "app/TrackListModel.h"
-#include "app/TrackRules.h"
+#include "core/TrackRules.h"
 #include "platform/FsProbe.h"
 #include "platform/SyncedFolder.h"
 

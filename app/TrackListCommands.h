@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/RenameCheck.h"
-#include "app/TrackRow.h"
+#include "core/rename/RenameCheck.h"
+#include "core/TrackRow.h"
 #include "explorer/ListingRow.h"
 
 #include <QByteArray>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TrackRow.h"
+#include "core/TrackRow.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>

@@ -1,7 +1,5 @@
 #include "app/TrackPrint.h"
 
-#include "explorer/VxDateTimeFormat.h"
-
 #include <QAbstractTextDocumentLayout>
 #include <QDateTime>
 #include <QPainter>
@@ -17,35 +15,12 @@ namespace {
 
 constexpr int FontPointSize = 10;
 
-QString singleLine(QString text)
-{
-    return text.replace(u'\r', u' ').replace(u'\n', u' ');
-}
-
 PrintResult failure(const QString& message)
 {
     return {false, message};
 }
 
 } // namespace
-
-QStringList PrintLines(const QList<TrackLine>& lines)
-{
-    QStringList printed;
-    printed.reserve(lines.size());
-    for (const TrackLine& line : lines)
-        printed.append(QStringLiteral("     ") + singleLine(line.caption) + u' ' +
-                       singleLine(line.title));
-    return printed;
-}
-
-QString PrintJobTitle(const QTime& time)
-{
-    const VxFormatSettings& settings = VxFormatSettings::runtime();
-    return QStringLiteral("Orven / File Vivider") +
-           FormatDateTimePattern(settings.longTimePattern(), QDateTime(QDate::currentDate(), time),
-                                 settings);
-}
 
 PrintResult PrintTrackList(QPrinter& printer, const QStringList& lines, const QString& jobTitle)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TrackExport.h"
+#include "core/TrackPrintLines.h"
 
 #include <QString>
 #include <QStringList>
@@ -8,7 +8,6 @@
 #include <memory>
 
 class QPrinter;
-class QTime;
 
 // Printing the track list: one line per row, laid out over the printable area of the printer
 // in Arial 10 pt, as one job whose document name carries the time it was started.
@@ -20,10 +19,6 @@ struct PrintResult
     QString errorMessage;
 };
 
-// Five blanks, the caption, a blank and the title.
-QStringList PrintLines(const QList<TrackLine>& lines);
-// "Orven / File Vivider" directly followed by the time in the runtime's long time pattern.
-QString PrintJobTitle(const QTime& time);
 PrintResult PrintTrackList(QPrinter& printer, const QStringList& lines, const QString& jobTitle);
 
 bool hasDefaultPrinter();

@@ -1,5 +1,5 @@
 #include "app/Main.h"
-#include "app/BatchMode.h"
+#include "core/BatchMode.h"
 #include "app/Dialog1.h"
 #include "app/ErrorReportingApplication.h"
 #include "app/ProgessBar.h"

@@ -10,7 +10,7 @@
 #include "app/TrackListCommands.h"
 #include "app/TrackListModel.h"
 #include "explorer/VxFilelistView28.h"
-#include "platform/ImageList.h"
+#include "platform/ui/ImageList.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

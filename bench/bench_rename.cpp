@@ -2,7 +2,7 @@
 // swap, so it goes through a temporary name, with the journal written and removed) and
 // compares it with a plain loop of rename() over as many files in the same run.
 
-#include "app/RenameEngine.h"
+#include "core/rename/RenameEngine.h"
 #include "platform/SyncedFolder.h"
 
 #include <QCoreApplication>

@@ -6,7 +6,7 @@
 #include "explorer/VxPathUtils.h"
 #include "explorer/VxSpeedButton.h"
 #include "platform/ChangeNotifier.h"
-#include "platform/ImageList.h"
+#include "platform/ui/ImageList.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -4,9 +4,9 @@
 #include "explorer/VxPathUtils.h"
 #include "explorer/VxShellUtils.h"
 #include "platform/DirEnum.h"
-#include "platform/ImageList.h"
+#include "platform/ui/ImageList.h"
 #include "platform/Volumes.h"
-#include "platform/WaitCursor.h"
+#include "platform/ui/WaitCursor.h"
 
 #include <QApplication>
 #include <QMouseEvent>

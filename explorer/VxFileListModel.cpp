@@ -2,7 +2,7 @@
 
 #include "explorer/VxFileListSort.h"
 #include "platform/DirEnum.h"
-#include "platform/ImageList.h"
+#include "platform/ui/ImageList.h"
 #include "platform/TypeNames.h"
 
 #include <QIcon>

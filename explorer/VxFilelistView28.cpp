@@ -5,7 +5,7 @@
 #include "explorer/VxFileListing.h"
 #include "explorer/VxPathUtils.h"
 #include "platform/DirEnum.h"
-#include "platform/WaitCursor.h"
+#include "platform/ui/WaitCursor.h"
 
 #include <QApplication>
 #include <QFileInfo>

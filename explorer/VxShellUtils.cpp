@@ -3,12 +3,12 @@
 #include "explorer/VxConsts.h"
 #include "explorer/VxPathUtils.h"
 #include "platform/DirEnum.h"
-#include "platform/FileOperation.h"
-#include "platform/FolderBrowse.h"
-#include "platform/ImageList.h"
+#include "platform/ui/FileOperation.h"
+#include "platform/ui/FolderBrowse.h"
+#include "platform/ui/ImageList.h"
 #include "platform/KnownFolders.h"
-#include "platform/PropertiesDialog.h"
-#include "platform/ShellOpen.h"
+#include "platform/ui/PropertiesDialog.h"
+#include "platform/ui/ShellOpen.h"
 #include "platform/Volumes.h"
 
 #include <QApplication>

@@ -35,12 +35,47 @@ FileError fileErrorOf(int sysError)
         return FileError::NoSpace;
     case EFBIG:
         return FileError::TooLarge;
+    case ELOOP:
+        return FileError::SymbolicLink;
+    case EINVAL:
+        return FileError::Invalid;
     case EBUSY:
     case ETXTBSY:
         return FileError::Busy;
     default:
         return FileError::Other;
     }
+}
+
+int errorNumber(FileError kind)
+{
+    switch (kind) {
+    case FileError::None:
+        return 0;
+    case FileError::Exists:
+        return EEXIST;
+    case FileError::NotFound:
+        return ENOENT;
+    case FileError::AccessDenied:
+        return EACCES;
+    case FileError::ReadOnly:
+        return EROFS;
+    case FileError::NameTooLong:
+        return ENAMETOOLONG;
+    case FileError::NoSpace:
+        return ENOSPC;
+    case FileError::TooLarge:
+        return EFBIG;
+    case FileError::SymbolicLink:
+        return ELOOP;
+    case FileError::Invalid:
+        return EINVAL;
+    case FileError::Busy:
+        return EBUSY;
+    case FileError::Other:
+        break;
+    }
+    return EIO;
 }
 
 QString sysErrorText(int sysError)

@@ -42,11 +42,15 @@ enum class FileError
     NameTooLong,
     NoSpace,
     TooLarge,
+    SymbolicLink, // a link stands where a file was expected
+    Invalid,      // not what the call takes (a journal that is not a regular file, say)
     Busy,
     Other,
 };
 
 FileError fileErrorOf(int sysError);
+// A system error number of the kind, for failures found above the platform layer.
+int errorNumber(FileError kind);
 QString sysErrorText(int sysError);
 
 // An open folder whose entries are reached relative to its descriptor, so a run keeps working

@@ -4,7 +4,7 @@
 #include "explorer/VxFilelistView28.h"
 #include "explorer/VxSpeedButton.h"
 #include "platform/ChangeNotifier.h"
-#include "platform/ImageList.h"
+#include "platform/ui/ImageList.h"
 #include "platform/Volumes.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/TestDir.h"

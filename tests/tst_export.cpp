@@ -1,4 +1,4 @@
-#include "app/TrackExport.h"
+#include "core/TrackExport.h"
 
 #include "tests/support/TestDir.h"
 

@@ -1,4 +1,4 @@
-#include "platform/FileOperation.h"
+#include "platform/ui/FileOperation.h"
 #include "platform/Trash.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/TestDir.h"

@@ -1,5 +1,5 @@
 #include "app/ProgessBar.h"
-#include "app/RenameEngine.h"
+#include "core/rename/RenameEngine.h"
 #include "platform/SyncedFolder.h"
 #include "tests/support/TestDir.h"
 

@@ -1,5 +1,5 @@
-#include "app/InOutError.h"
-#include "app/SettingsFile.h"
+#include "core/InOutError.h"
+#include "core/SettingsFile.h"
 
 #include "tests/support/TestDir.h"
 

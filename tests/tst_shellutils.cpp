@@ -1,6 +1,6 @@
 #include "explorer/VxConsts.h"
 #include "explorer/VxShellUtils.h"
-#include "platform/PropertiesDialog.h"
+#include "platform/ui/PropertiesDialog.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/TestDir.h"
 

@@ -1,6 +1,6 @@
-#include "app/RenameStatus.h"
+#include "core/rename/RenameStatus.h"
 #include "app/SpinEdit.h"
-#include "app/Text.h"
+#include "core/Text.h"
 #include "app/TrackListCommands.h"
 #include "app/TrackListModel.h"
 #include "explorer/VxFilelistView28.h"

@@ -1,5 +1,5 @@
-#include "app/RenameRequests.h"
-#include "app/TrackRules.h"
+#include "core/rename/RenameRequests.h"
+#include "core/TrackRules.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "tests/support/BatchRun.h"
 
-#include "app/BatchMode.h"
+#include "core/BatchMode.h"
 
 #include <QCoreApplication>
 #include <QProcess>

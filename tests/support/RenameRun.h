@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/RenameCheck.h"
+#include "core/rename/RenameCheck.h"
 
 #include <QByteArray>
 #include <QByteArrayList>

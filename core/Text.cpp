@@ -1,0 +1,112 @@
+#include "core/Text.h"
+
+namespace text {
+
+namespace {
+
+LanguageIndex g_languageIndex = English;
+
+constexpr const char16_t* Hints[] = {
+    u"Renommer les fichiers MP3",
+    u"Monter le fichier sélectionné dans la liste",
+    u"Descendre le fichier sélectionné dans la liste",
+    u"Placer le fichier sélectionné au début de la liste",
+    u"Placer le fichier sélectionné à la fin de la liste",
+    u"Imprimer",
+    u"Quitter",
+    u"Rename the MP3 files",
+    u"Move the selected file up the list",
+    u"Move the selected file down the list",
+    u"Place the selected file at the beginning of the list",
+    u"Place the selected file at the end of the list",
+    u"Print",
+    u"Exit",
+};
+
+constexpr const char16_t* FileMenu[] = {
+    u"&Fichier", u"&Imprimer", u"&Exporter", u"&Quitter", u"&File", u"&Print", u"&Export", u"&Exit",
+};
+
+constexpr const char16_t* ActionsMenu[] = {
+    u"A&ctions",
+    u"&Renommer les fichiers MP3",
+    u"A&ctions",
+    u"&Rename the MP3 files",
+};
+
+constexpr const char16_t* LanguageMenu[] = {
+    u"&Langue", u"&English", u"&Français", u"&Language", u"&English", u"&Français",
+};
+
+constexpr const char16_t* HelpMenu[] = {
+    u"&Aide",
+    u"&A propos...",
+    u"&Help",
+    u"&About...",
+};
+
+constexpr const char16_t* About[] = {
+    u"A propos de ORVEN File Vivider",
+    u"ORVEN File Vivider",
+    u"Version 1.0",
+    u"https://orven.example/file-vivider",
+    u"About ORVEN File Vivider",
+    u"ORVEN File Vivider",
+    u"Version 1.0",
+    u"https://orven.example/file-vivider",
+};
+
+constexpr const char16_t* Columns[] = {
+    u"Numéro", u"Nom du fichier", u"Taille", u"Date", u"Aperçu",
+    u"Number", u"File name",      u"Size",   u"Date", u"Preview",
+};
+
+constexpr const char16_t* Messages[] = {
+    u"Voulez-vous renommer les fichiers MP3 de ce répertoire?",
+    u"Le répertoire que vous avez sélectionné ne contient aucun fichier MP3.",
+    u"Traitement terminé...",
+    u"Do you want to rename the MP3 files of this directory?",
+    u"The selected directory does not contain any MP3 file.",
+    u"Rename process completed...",
+};
+
+constexpr const char16_t* Operation[] = {
+    u"Opération",  u"Démarrer à partir de :", u"Incrémenter de :", u"Process",
+    u"Begin at :", u"Increment to :",
+};
+
+} // namespace
+
+const Table HintTexts = {Hints, 7};
+const Table FileMenuTexts = {FileMenu, 4};
+const Table ActionsTexts = {ActionsMenu, 2};
+const Table LanguageTexts = {LanguageMenu, 3};
+const Table HelpTexts = {HelpMenu, 2};
+const Table AboutTexts = {About, 4};
+const Table ColumnTexts = {Columns, 5};
+const Table MessageTexts = {Messages, 3};
+const Table OperationTexts = {Operation, 3};
+
+LanguageIndex languageIndex()
+{
+    return g_languageIndex;
+}
+
+void setLanguageIndex(LanguageIndex index)
+{
+    g_languageIndex = index;
+}
+
+QString entry(const Table& table, int k, LanguageIndex language)
+{
+    Q_ASSERT(k >= 0 && k < table.perLanguage);
+    const int half = language == French ? 0 : 1;
+    return QString::fromUtf16(table.entries[half * table.perLanguage + k]);
+}
+
+QString entry(const Table& table, int k)
+{
+    return entry(table, k, g_languageIndex);
+}
+
+} // namespace text

@@ -1,0 +1,199 @@
+#include "core/TrackRules.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace trackrules {
+
+namespace {
+
+constexpr int NumberLength = 5;
+constexpr int LongNumberLength = 6;
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+int hexDigitValue(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    return -1;
+}
+
+int digitValue(QChar c, int base)
+{
+    const int value = hexDigitValue(c);
+    return value < base ? value : -1;
+}
+
+// Reads the digits from `pos` to the end; false when there are none, when anything else
+// follows them, or when the magnitude passes `limit`.
+bool readDigits(const QString& text, qsizetype pos, int base, qint64 limit, qint64* magnitude)
+{
+    if (pos >= text.size())
+        return false;
+    qint64 value = 0;
+    for (; pos < text.size(); ++pos) {
+        const int digit = digitValue(text.at(pos), base);
+        if (digit < 0)
+            return false;
+        value = value * base + digit;
+        if (value > limit)
+            return false;
+    }
+    *magnitude = value;
+    return true;
+}
+
+// Code points of the Windows-1252 bytes 0x80 to 0x9F; 0 where the code page leaves a hole.
+constexpr char16_t Windows1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+// The 8-bit code of a character, its ASCII letters folded to capitals. A character that has
+// no 8-bit code sorts after every byte, by its own code, so distinct texts never tie.
+int sortUnit(char16_t u)
+{
+    if (u >= u'a' && u <= u'z')
+        return u - (u'a' - u'A');
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return u;
+    for (int i = 0; i < 32; ++i) {
+        if (Windows1252High[i] == u)
+            return 0x80 + i;
+    }
+    if (u < 0x100)
+        return u; // the C1 controls keep their Latin-1 bytes
+    return 0x100 + u;
+}
+
+} // namespace
+
+QString extension(const QString& caption)
+{
+    const qsizetype dot = caption.lastIndexOf(u'.');
+    return dot < 0 ? QString() : caption.mid(dot);
+}
+
+QString baseName(const QString& caption)
+{
+    const qsizetype dot = caption.lastIndexOf(u'.');
+    return dot < 0 ? caption : caption.left(dot);
+}
+
+bool isMp3Name(const QString& caption)
+{
+    return compareText(extension(caption), QStringLiteral(".MP3")) == 0;
+}
+
+bool parseIntegerText(const QString& text, qint32* value)
+{
+    qsizetype pos = 0;
+    while (pos < text.size() && text.at(pos) == u' ')
+        ++pos;
+    if (pos >= text.size())
+        return false;
+
+    constexpr qint64 MaxInt = std::numeric_limits<qint32>::max();
+    qint64 magnitude = 0;
+    const QChar first = text.at(pos);
+    const bool zeroX = first == u'0' && pos + 1 < text.size() &&
+                       (text.at(pos + 1) == u'x' || text.at(pos + 1) == u'X');
+    if (first == u'$' || first == u'x' || first == u'X' || zeroX) {
+        if (!readDigits(text, pos + (zeroX ? 2 : 1), 16, MaxInt, &magnitude))
+            return false;
+        if (value)
+            *value = qint32(magnitude);
+        return true;
+    }
+
+    const bool negative = first == u'-';
+    if (first == u'+' || first == u'-')
+        ++pos;
+    if (!readDigits(text, pos, 10, negative ? MaxInt + 1 : MaxInt, &magnitude))
+        return false;
+    if (value)
+        *value = qint32(negative ? -magnitude : magnitude);
+    return true;
+}
+
+qsizetype numberLength(const QString& baseName)
+{
+    qsizetype digits = 0;
+    while (digits < baseName.size() && isAsciiDigit(baseName.at(digits)))
+        ++digits;
+    if (digits >= LongNumberLength && digits < baseName.size() && baseName.at(digits) == u' ')
+        return digits;
+    const QString number = baseName.left(NumberLength);
+    return isIntegerText(number) ? number.size() : 0;
+}
+
+NameSplit splitBaseName(const QString& baseName)
+{
+    const qsizetype length = numberLength(baseName);
+    if (length == 0)
+        return {QString(), baseName};
+    return {baseName.left(length), baseName.mid(length + 1)};
+}
+
+QVector<TrackRow> trackRowsFromListing(const QVector<ListingRow>& listing)
+{
+    QVector<TrackRow> rows;
+    for (const ListingRow& entry : listing) {
+        if (!isMp3Name(entry.caption))
+            continue;
+        const NameSplit split = splitBaseName(baseName(entry.caption));
+        TrackRow row;
+        row.caption = split.number;
+        row.subItems = {split.title, entry.subItems.value(0), entry.subItems.value(2),
+                        QString::fromUtf16(PreviewPlaceholder)};
+        row.nameBytes = entry.nameBytes;
+        row.size = entry.size;
+        row.mtimeNsec = entry.mtimeNsec;
+        rows.append(row);
+    }
+    return rows;
+}
+
+QString previewNumberText(qint64 number)
+{
+    return QString::asprintf("%.5lld", static_cast<long long>(number));
+}
+
+qint64 previewNumber(qint64 start, qint64 increment, qint64 position)
+{
+    return start + position * increment;
+}
+
+QString previewName(qint64 number, const QString& title)
+{
+    return previewNumberText(number) + u' ' + title;
+}
+
+int compareText(const QString& a, const QString& b)
+{
+    const qsizetype common = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        const int difference = sortUnit(a.at(i).unicode()) - sortUnit(b.at(i).unicode());
+        if (difference != 0)
+            return difference;
+    }
+    return int(a.size() - b.size());
+}
+
+int compareRows(const TrackRow& a, const TrackRow& b, int sortColumn)
+{
+    if (sortColumn == 0)
+        return compareText(a.caption, b.caption);
+    return compareText(a.subItems.value(sortColumn - 1), b.subItems.value(sortColumn - 1));
+}
+
+} // namespace trackrules

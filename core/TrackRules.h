@@ -1,0 +1,63 @@
+#pragma once
+
+#include "core/TrackRow.h"
+#include "explorer/ListingRow.h"
+
+#include <QString>
+#include <QVector>
+
+// The rules of the track list that need no window: which listing rows are tracks, how a file
+// name splits into number and title, the integer texts of the name and of the two spin boxes,
+// the preview names and the comparison the list sorts with.
+namespace trackrules {
+
+// The text the track list puts into Preview until the previews are computed.
+inline constexpr char16_t PreviewPlaceholder[] = u"...";
+
+// The text from the last "." to the end, the dot included; empty without a dot.
+QString extension(const QString& caption);
+// The caption without its extension.
+QString baseName(const QString& caption);
+// True when the extension is ".MP3" with ASCII letters in any case.
+bool isMp3Name(const QString& caption);
+
+// The conversion of a text to a signed 32-bit integer: leading blanks, then an optional sign
+// and decimal digits, or one of "$", "x", "X", "0x", "0X" and hexadecimal digits; nothing after
+// the digits. Returns false, leaving `value` alone, for any other text or a value out of range.
+bool parseIntegerText(const QString& text, qint32* value = nullptr);
+inline bool isIntegerText(const QString& text)
+{
+    return parseIntegerText(text);
+}
+
+// How many characters of a base name are its number: a run of six or more ASCII digits followed
+// by a blank, so the numbers the previews give past 99999 read back whole; otherwise the first
+// five characters when they form an integer text (fewer when the name is shorter); otherwise 0.
+qsizetype numberLength(const QString& baseName);
+
+// Number and title of a base name: the number as numberLength() finds it, then one separator
+// character that is dropped, whatever it is, then the title; without a number the whole base
+// name is the title.
+struct NameSplit
+{
+    QString number;
+    QString title;
+};
+NameSplit splitBaseName(const QString& baseName);
+
+// The track-list rows of a folder listing, in listing order, with the placeholder preview.
+QVector<TrackRow> trackRowsFromListing(const QVector<ListingRow>& listing);
+
+// At least five digits, zero-filled; a negative value is "-" and five zero-filled digits.
+QString previewNumberText(qint64 number);
+// The number of the row at 1-based `position`: start + position * increment, in 64 bits.
+qint64 previewNumber(qint64 start, qint64 increment, qint64 position);
+QString previewName(qint64 number, const QString& title);
+
+// Byte-wise comparison of the 8-bit forms (Windows-1252, Latin-1 for what it lacks) with ASCII
+// letters folded to capitals: the first differing byte decides, a prefix comes first.
+int compareText(const QString& a, const QString& b);
+// The track-list comparison: sort column 0 compares the captions, column k the sub-items k - 1.
+int compareRows(const TrackRow& a, const TrackRow& b, int sortColumn);
+
+} // namespace trackrules

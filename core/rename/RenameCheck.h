@@ -1,0 +1,76 @@
+#pragma once
+
+#include "core/rename/RenameStatus.h"
+#include "platform/FsProbe.h"
+
+#include <QByteArray>
+#include <QtGlobal>
+
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace renaming {
+
+// The standard library's string hash: several times faster than qHash on the short names of a
+// folder, and a run of 10,000 rows hashes each name a few times.
+struct NameHash
+{
+    size_t operator()(const QByteArray& name) const
+    {
+        return std::hash<std::string_view>()(
+            std::string_view(name.constData(), size_t(name.size())));
+    }
+};
+using NameSet = std::unordered_set<QByteArray, NameHash>;
+template <typename T> using NameMap = std::unordered_map<QByteArray, T, NameHash>;
+
+// One row of a run: the file as it was listed and the name it is to get.
+struct RenameRequest
+{
+    QByteArray oldName;
+    QByteArray newName;
+    qint64 size = 0;
+    qint64 mtimeNsec = 0;
+};
+
+// Tells, from the folder's names alone, which renames of a list would fail and why, and which
+// row's file holds each row's new name. Built once per folder read (hash sets of the names,
+// folded when the volume ignores letter case); each check is linear and touches no disk, so
+// it can run on every preview change. The rename run builds its plan on the same check.
+class RenameCheck
+{
+public:
+    struct Result
+    {
+        // Pending (would be renamed), Unchanged, or the reason it would fail.
+        std::vector<RenameStatus> status;
+        // For each Pending row, the Pending row whose file holds its new name, or -1.
+        std::vector<int> holder;
+    };
+
+    RenameCheck() = default;
+    RenameCheck(const std::vector<QByteArray>& folderNames, platform::FsTraits traits);
+
+    const platform::FsTraits& traits() const { return m_traits; }
+    // The name as the volume files it: itself, or folded when letter case is ignored.
+    QByteArray key(const QByteArray& name) const;
+    // True when the name, or on a volume that ignores case a spelling of it, is taken.
+    bool isTaken(const QByteArray& name) const { return keys().count(key(name)) != 0; }
+
+    Result check(const std::vector<RenameRequest>& rows) const;
+    // As above; rows whose `preset` is not Pending are already known to fail and keep it.
+    Result check(const std::vector<RenameRequest>& rows, std::vector<RenameStatus> preset) const;
+
+private:
+    bool isValidName(const QByteArray& name) const;
+    // The folder's names as the volume files them.
+    const NameSet& keys() const { return m_traits.caseInsensitive ? m_keys : m_names; }
+
+    platform::FsTraits m_traits;
+    NameSet m_names;
+    NameSet m_keys; // folded names, only on a volume that ignores case
+};
+
+} // namespace renaming

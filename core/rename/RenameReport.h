@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/rename/RenameCheck.h"
+#include "core/rename/RenameRecovery.h"
+#include "core/rename/RenameStatus.h"
+
+#include <QString>
+
+#include <vector>
+
+// The texts that tell the user how a rename run, or the recovery of one, went.
+namespace renamereport {
+
+// The completion box: the completion message alone when every row was renamed (or kept its
+// name), otherwise followed by how many files were not renamed and, one line each, their
+// names and the reasons.
+QString completionText(const std::vector<renaming::RenameRequest>& rows,
+                       const std::vector<renaming::RenameRowResult>& results);
+// The first part of completionText (message and count), and its list of lines, for a box
+// that shows a long list apart.
+QString completionSummary(const std::vector<renaming::RenameRowResult>& results);
+QString completionDetails(const std::vector<renaming::RenameRequest>& rows,
+                          const std::vector<renaming::RenameRowResult>& results);
+
+// The question put before recovering, from where the files are now.
+QString recoveryQuestion(const renaming::RenameRecovery& recovery);
+// What a finished recovery achieved, and each file it could not place.
+QString recoveryText(const renaming::RenameRecovery& recovery,
+                     renaming::RenameRecovery::Action action);
+// What is wrong with a journal that cannot be used, and what the user can do.
+QString unusableJournalText(const renaming::RenameRecovery& recovery);
+// The question put for a journal that this user's records do not list.
+QString foreignJournalQuestion(const renaming::RenameRecovery& recovery);
+QString setAsideFailedText(const renaming::RenameRecovery& recovery, int sysError);
+// What the user must know when a run's end could not be made safe (empty when it was).
+QString journalKeptText(int finishError);
+
+// A name as the file system's bytes, shown with replacement characters where it is not UTF-8.
+QString displayName(const QByteArray& name);
+
+} // namespace renamereport

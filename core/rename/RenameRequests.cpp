@@ -1,0 +1,62 @@
+#include "core/rename/RenameRequests.h"
+
+#include "core/TrackRules.h"
+
+namespace renamerequests {
+
+namespace {
+
+// The length of the UTF-8 sequence at `pos`; 1 for a byte that starts no valid sequence.
+int sequenceLength(const QByteArray& bytes, qsizetype pos)
+{
+    const auto lead = static_cast<unsigned char>(bytes.at(pos));
+    const int length = lead >= 0xF0 && lead < 0xF8   ? 4
+                       : lead >= 0xE0 && lead < 0xF0 ? 3
+                       : lead >= 0xC0 && lead < 0xE0 ? 2
+                                                     : 1;
+    if (pos + length > bytes.size())
+        return 1;
+    for (int i = 1; i < length; ++i) {
+        if ((static_cast<unsigned char>(bytes.at(pos + i)) & 0xC0) != 0x80)
+            return 1;
+    }
+    return length;
+}
+
+} // namespace
+
+QByteArray titleBytes(const QByteArray& nameBytes)
+{
+    const qsizetype dot = nameBytes.lastIndexOf('.');
+    const QByteArray base = dot < 0 ? nameBytes : nameBytes.left(dot);
+    // A number is ASCII, so its characters are its bytes: read one byte per character, and a
+    // byte above 0x7F, which no number holds, ends it as any other character would.
+    const qsizetype length = trackrules::numberLength(QString::fromLatin1(base));
+    if (length == 0)
+        return base;
+    if (base.size() <= length)
+        return QByteArray();
+    return base.mid(length + sequenceLength(base, length));
+}
+
+QByteArray newNameBytes(qint64 number, const QByteArray& oldNameBytes)
+{
+    return trackrules::previewNumberText(number).toLatin1() + ' ' + titleBytes(oldNameBytes) +
+           QByteArrayLiteral(".mp3");
+}
+
+std::vector<renaming::RenameRequest> requestsOf(const QVector<TrackRow>& rows, qint64 start,
+                                                qint64 increment)
+{
+    std::vector<renaming::RenameRequest> requests;
+    requests.reserve(size_t(rows.size()));
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const TrackRow& row = rows.at(i);
+        const qint64 number = trackrules::previewNumber(start, increment, i + 1);
+        requests.push_back(
+            {row.nameBytes, newNameBytes(number, row.nameBytes), row.size, row.mtimeNsec});
+    }
+    return requests;
+}
+
+} // namespace renamerequests

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/rename/RenameCheck.h"
+#include "core/TrackRow.h"
+
+#include <QByteArray>
+#include <QVector>
+
+#include <vector>
+
+// The rename run's requests of a track list: each row's listed file to its preview name. The new
+// names are made of the file's own bytes, so a name that is not valid UTF-8 keeps its title byte
+// for byte.
+namespace renamerequests {
+
+// The title part of a file name's bytes: what follows the number (trackrules::numberLength) and
+// the character after it (a whole UTF-8 sequence, never a part of one), or the whole name
+// without its extension when it has no number.
+QByteArray titleBytes(const QByteArray& nameBytes);
+
+// "<number> <title>.mp3" as bytes.
+QByteArray newNameBytes(qint64 number, const QByteArray& oldNameBytes);
+
+// One request per row, in list order, numbered from `start` by `increment`.
+std::vector<renaming::RenameRequest> requestsOf(const QVector<TrackRow>& rows, qint64 start,
+                                                qint64 increment);
+
+} // namespace renamerequests
