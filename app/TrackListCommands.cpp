@@ -1,10 +1,11 @@
 #include "app/TrackListCommands.h"
 
-#include "core/rename/RenameRequests.h"
 #include "app/SpinEdit.h"
-#include "core/Text.h"
 #include "app/TrackListModel.h"
+#include "core/Text.h"
+#include "core/TrackPipeline.h"
 #include "core/TrackRules.h"
+#include "core/rename/RenameRequests.h"
 #include "platform/FsProbe.h"
 #include "platform/SyncedFolder.h"
 
@@ -34,7 +35,7 @@ void TrackListCommands::RebuildTrackList()
 
 void TrackListCommands::RebuildTrackList(const QVector<ListingRow>& listing)
 {
-    m_model->setRows(trackrules::trackRowsFromListing(listing));
+    m_model->setRows(trackpipeline::tracks(listing));
     m_sortColumn = 0;
     m_failingRows = 0;
     readFolderNames();

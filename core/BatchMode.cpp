@@ -2,17 +2,13 @@
 
 #include "core/BatchRecovery.h"
 #include "core/NameEscape.h"
+#include "core/TrackPipeline.h"
+#include "core/TrackRow.h"
+#include "core/TrackRules.h"
 #include "core/rename/PendingRuns.h"
 #include "core/rename/RenameEngine.h"
 #include "core/rename/RenameReport.h"
 #include "core/rename/RenameRequests.h"
-#include "core/TrackRow.h"
-#include "core/TrackRules.h"
-#include "explorer/VxDateTimeFormat.h"
-#include "explorer/VxFileListRules.h"
-#include "explorer/VxFileListSort.h"
-#include "explorer/VxFileListTypes.h"
-#include "explorer/VxFileListing.h"
 #include "platform/DirEnum.h"
 #include "platform/SyncedFolder.h"
 
@@ -166,38 +162,6 @@ QByteArray withTrailingSeparator(QByteArray path)
     return path;
 }
 
-// Empty, with `readable` false, when the folder could not be read whole.
-QVector<ListingRow> readListing(const QByteArray& directory, bool* readable)
-{
-    VxListingOptions listing;
-    listing.parentDirEnabled = false;
-    listing.datePattern = DatePatternText(df_Customize, VxFormatSettings::runtime());
-    listing.timePattern = TimePatternText(tfShortFormat, VxFormatSettings::runtime());
-    const TFileType fileType{ftReadOnly, ftHidden, ftSystem, ftArchive};
-    QVector<ListingRow> rows;
-    *readable = true;
-    for (const QString& pattern : vxfilelist::maskPatterns(QStringLiteral("*.mp3"))) {
-        bool read = true;
-        vxfilelist::addFiles(rows, directory, platform::encodePath(pattern),
-                             fileType.attributeMask(), listing, &read);
-        if (!read) {
-            *readable = false;
-            return {};
-        }
-    }
-    return rows;
-}
-
-QVector<ListingRow> sortedListing(const QVector<ListingRow>& rows, int column, bool descending)
-{
-    const QVector<int> order = VxFileListSort(column, descending, QString()).order(rows);
-    QVector<ListingRow> sorted;
-    sorted.reserve(rows.size());
-    for (const int index : order)
-        sorted.append(rows.at(index));
-    return sorted;
-}
-
 // Opened once to tell a missing folder from one that cannot be read, which a listing cannot.
 QString folderProblem(const QByteArray& folder)
 {
@@ -208,25 +172,6 @@ QString folderProblem(const QByteArray& folder)
         return QStringLiteral("\"%1\" is not a folder.").arg(shown(folder));
     return QStringLiteral("The folder \"%1\" cannot be read: %2")
         .arg(shown(folder), platform::sysErrorText(opened.openError()));
-}
-
-// The folder's track list in the chosen order.
-QVector<TrackRow> trackList(const Options& options, const QByteArray& directory, bool* readable)
-{
-    QVector<ListingRow> listing =
-        sortedListing(readListing(directory, readable), vxcolumn::Name, false);
-    if (options.order == Order::Size)
-        listing = sortedListing(listing, vxcolumn::Size, true);
-    else if (options.order == Order::Date)
-        listing = sortedListing(listing, vxcolumn::Modified, true);
-    QVector<TrackRow> rows = trackrules::trackRowsFromListing(listing);
-    if (options.order == Order::Number || options.order == Order::Name) {
-        const int column = options.order == Order::Number ? 0 : 1;
-        std::stable_sort(rows.begin(), rows.end(), [column](const TrackRow& a, const TrackRow& b) {
-            return trackrules::compareRows(a, b, column) < 0;
-        });
-    }
-    return rows;
 }
 
 // Number, title, size, date and preview name, tab-separated. What comes from the file name is
@@ -343,15 +288,15 @@ int run(const Options& options, QTextStream& out, QTextStream& err)
                                       options.recoverAction, out, err);
     const QByteArray directory =
         withTrailingSeparator(renaming::absoluteFolderPath(options.folder));
-    bool readable = true;
-    const QVector<TrackRow> rows = trackList(options, directory, &readable);
-    if (!readable) {
+    QVector<ListingRow> listing;
+    if (!trackpipeline::readListing(directory, &listing)) {
         // A short listing would be renumbered as if it were the whole folder.
         err << QStringLiteral("The folder \"%1\" could not be read whole.")
                    .arg(nameescape::escaped(options.folder))
             << '\n';
         return 2;
     }
+    const QVector<TrackRow> rows = trackpipeline::orderedTracks(listing, options.order);
     if (options.command == Command::Preview) {
         printPreview(options, rows, out);
         return 0;

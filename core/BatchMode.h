@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TrackPipeline.h"
+
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QString>
@@ -13,14 +15,7 @@ class QTextStream;
 // arguments are the command line's bytes, so a folder whose name is not valid UTF-8 is found.
 namespace batchmode {
 
-enum class Order
-{
-    Listing, // name order, as the folder is opened
-    Number,
-    Name,
-    Size, // largest first, as one click on the Size header gives
-    Date, // newest first
-};
+using Order = trackpipeline::Order;
 
 // What --recover does with a folder's interrupted run.
 enum class RecoverAction
