@@ -1,16 +1,22 @@
-// Lists a generated folder of 100,000 files through the file list view with the "*.mp3" mask,
-// the way the main window uses it, builds the track list with its previews from the rows, and
-// prints the time against a plain readdir + stat loop over the same folder, measured in the
-// same run, together with the memory per row. Then paints both lists once and checks that only
-// painted rows asked for icons and type names.
+// Lists generated folders of 1,000, 10,000 and 100,000 files and builds their track lists with
+// numbered new names, along the two paths the program takes: the batch mode's pipeline
+// (trackpipeline) and the main window's (the file list view's own reading, then the track-list
+// commands with their previews and rename check). Each is timed against a C-level readdir +
+// fstatat loop over the same entries in the same run, in interleaved rounds; the minimum and the
+// median of each are printed with their ratios.
 //
-// Usage: bench_listing [file count]; BENCH_VERBOSE=1 prints every run's times.
+// Bytes per row: the heap in use (glibc's mallinfo2, uordblks) after the listing and the track
+// rows of the pipeline are built and kept, less the heap in use before, divided by the listing
+// rows. Freed memory does not count, unlike a resident-size delta.
+//
+// Usage: bench_listing [file count ...] [--rounds N]; the folders go to $TMPDIR or /tmp.
 
 #include "app/SpinEdit.h"
 #include "app/TrackListCommands.h"
 #include "app/TrackListModel.h"
+#include "core/TrackPipeline.h"
+#include "core/rename/RenameRequests.h"
 #include "explorer/VxFilelistView28.h"
-#include "platform/ui/ImageList.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -20,15 +26,16 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <vector>
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-constexpr int kRuns = 9;
 
 // Every twentieth file is no MP3; most MP3 names carry a five-digit number, some do not.
 bool makeFolder(const QByteArray& folder, int count)
@@ -58,11 +65,9 @@ bool makeFolder(const QByteArray& folder, int count)
     return true;
 }
 
-// The least a lister must do: read every name and stat it.
-qint64 plainLoop(const QByteArray& folder, long& seen)
+// The least a lister must do: read every name and ask for its status.
+long plainLoop(const QByteArray& folder)
 {
-    QElapsedTimer timer;
-    timer.start();
     DIR* stream = ::opendir(folder.constData());
     if (!stream)
         return -1;
@@ -77,33 +82,108 @@ qint64 plainLoop(const QByteArray& folder, long& seen)
         }
     }
     ::closedir(stream);
-    seen = count + long(bytes & 1);
-    return timer.nsecsElapsed();
+    return count + long(bytes & 1);
 }
 
-// Resident memory in bytes.
-qint64 residentBytes()
+// The batch mode's work up to its output: listing, track rows in order, numbered new names.
+qsizetype pipelineRun(const QByteArray& directory)
 {
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = statm.readAll().simplified().split(' ');
-    return fields.size() > 1 ? fields.at(1).toLongLong() * ::sysconf(_SC_PAGESIZE) : 0;
+    QVector<ListingRow> listing;
+    if (!trackpipeline::readListing(directory, &listing))
+        return -1;
+    const QVector<TrackRow> rows =
+        trackpipeline::orderedTracks(listing, trackpipeline::Order::Listing);
+    return qsizetype(renamerequests::requestsOf(rows, 0, 1).size());
 }
 
-qint64 best(QList<qint64> samples)
+struct Samples
 {
-    std::sort(samples.begin(), samples.end());
-    return samples.front();
+    std::vector<double> ms;
+
+    void add(qint64 ns) { ms.push_back(double(ns) / 1e6); }
+    double min() const { return *std::min_element(ms.begin(), ms.end()); }
+    double median() const
+    {
+        std::vector<double> sorted = ms;
+        std::sort(sorted.begin(), sorted.end());
+        const size_t n = sorted.size();
+        return n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
+    }
+};
+
+template <typename Work> void timed(Samples& samples, Work work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    samples.add(timer.nsecsElapsed());
 }
 
-// Rows of the listing that have asked for their icon or their type name.
-int resolvedRows(const TVxFilelistView28& view)
+double bytesPerRow(const QByteArray& directory)
 {
-    int resolved = 0;
-    for (const ListingRow& row : view.rows())
-        resolved += row.imageIndex >= 0 || !row.subItems.value(1).isEmpty() ? 1 : 0;
-    return resolved;
+    const size_t before = mallinfo2().uordblks;
+    QVector<ListingRow> listing;
+    trackpipeline::readListing(directory, &listing);
+    QVector<TrackRow> rows = trackpipeline::orderedTracks(listing, trackpipeline::Order::Listing);
+    const size_t after = mallinfo2().uordblks;
+    return listing.isEmpty() ? 0.0 : double(after - before) / double(listing.size());
+}
+
+void benchFolder(int count, int rounds)
+{
+    QTemporaryDir temporary;
+    const QByteArray folder = QFile::encodeName(temporary.path());
+    if (!temporary.isValid() || !makeFolder(folder, count)) {
+        std::fprintf(stderr, "cannot create a folder of %d files\n", count);
+        std::exit(1);
+    }
+    const QByteArray directory = folder + '/';
+    // The new inodes are written out first, so that writeback does not fall into a round.
+    ::sync();
+
+    TVxFilelistView28 view;
+    view.setParentDirEnabled(false);
+    view.setShowFolders(false);
+    view.setMask(QStringLiteral("*.mp3"));
+    view.setDirectory(temporary.path());
+    TrackListModel tracks;
+    QTreeView trackView;
+    trackView.setModel(&tracks);
+    SpinEdit start(0, 99999);
+    SpinEdit increment(1, 9999);
+    start.setValue(0);
+    increment.setValue(1);
+    TrackListCommands commands(&tracks, &trackView, &start, &increment);
+    commands.setListingSource(
+        {[&view] { return view.rows(); }, [&view](int column) { view.ColumnClickSort(column); }});
+    commands.setFolder(directory);
+
+    Samples plain;
+    Samples pipeline;
+    Samples window;
+    long seen = plainLoop(folder); // fills the caches all three then share
+    qsizetype tracksSeen = 0;
+    for (int round = 0; round < rounds; ++round) {
+        timed(plain, [&] { seen = plainLoop(folder); });
+        timed(pipeline, [&] { tracksSeen = pipelineRun(directory); });
+        timed(window, [&] {
+            view.UpdateFileList();
+            commands.RebuildTrackList();
+            commands.UpdatePreview();
+        });
+    }
+
+    std::printf("\n%d files (%ld entries stat'ed by the loop, %lld tracks, %d rounds)\n", count,
+                seen, static_cast<long long>(tracksSeen), rounds);
+    std::printf("  %-44s %9s %9s %7s %7s\n", "", "min ms", "median ms", "x min", "x med");
+    const auto line = [&plain](const char* what, const Samples& samples) {
+        std::printf("  %-44s %9.2f %9.2f %7.2f %7.2f\n", what, samples.min(), samples.median(),
+                    samples.min() / plain.min(), samples.median() / plain.median());
+    };
+    line("readdir + fstatat loop", plain);
+    line("pipeline: listing + track list + new names", pipeline);
+    line("window: file list + track list + previews", window);
+    std::printf("  bytes per listing row (pipeline, mallinfo2): %.0f\n", bytesPerRow(directory));
 }
 
 } // namespace
@@ -113,100 +193,17 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const int count = argc > 1 ? std::max(1, atoi(argv[1])) : 100000;
-
-    QTemporaryDir temporary;
-    const QByteArray folder = QFile::encodeName(temporary.path());
-    std::printf("generating %d files in %s\n", count, folder.constData());
-    if (!temporary.isValid() || !makeFolder(folder, count)) {
-        std::fprintf(stderr, "cannot create the folder\n");
-        return 1;
-    }
-
-    TVxFilelistView28 view;
-    view.setParentDirEnabled(false);
-    view.setShowFolders(false);
-    view.setMask(QStringLiteral("*.mp3"));
-    view.setColWidth_Size(50);
-    view.setColWidth_Type(0);
-    view.setColWidth_Mod(125);
-
-    TrackListModel tracks;
-    QTreeView trackView;
-    trackView.setUniformRowHeights(true);
-    trackView.setModel(&tracks);
-    SpinEdit start(0, 99999);
-    SpinEdit increment(1, 9999);
-    start.setValue(0);
-    increment.setValue(1);
-    TrackListCommands commands(&tracks, &trackView, &start, &increment);
-    commands.setListingSource(
-        {[&view] { return view.rows(); }, [&view](int column) { view.ColumnClickSort(column); }});
-
-    // The new inodes are written out first, so that writeback does not fall into a measurement.
-    ::sync();
-    long seen = 0;
-    plainLoop(folder, seen); // the first pass fills the caches both measurements then share
-    QList<qint64> plain;
-    QList<qint64> listing;
-    QList<qint64> trackList;
-    qint64 memoryBefore = 0;
-    qint64 memoryAfter = 0;
-    for (int run = 0; run < kRuns; ++run) {
-        plain.append(plainLoop(folder, seen));
-
-        if (run == 0)
-            memoryBefore = residentBytes();
-        QElapsedTimer timer;
-        timer.start();
-        if (run == 0)
-            view.setDirectory(temporary.path());
+    std::vector<int> counts;
+    int rounds = 7;
+    for (int i = 1; i < argc; ++i) {
+        if (QByteArray(argv[i]) == "--rounds" && i + 1 < argc)
+            rounds = std::max(1, std::atoi(argv[++i]));
         else
-            view.UpdateFileList();
-        listing.append(timer.nsecsElapsed());
-        if (qEnvironmentVariableIsSet("BENCH_VERBOSE"))
-            std::printf("run %d: plain %.1f ms, listing %.1f ms\n", run, plain.back() / 1e6,
-                        listing.back() / 1e6);
-        timer.restart();
-        commands.RebuildTrackList();
-        commands.UpdatePreview();
-        trackList.append(timer.nsecsElapsed());
-        if (run == 0)
-            memoryAfter = residentBytes();
+            counts.push_back(std::max(1, std::atoi(argv[i])));
     }
-
-    const qint64 plainNs = best(plain);
-    const qint64 listingNs = best(listing);
-    const qint64 trackNs = best(trackList);
-    const int rows = view.rowCount();
-    std::printf("entries stat'ed by the plain loop: %ld\n", seen);
-    std::printf("listing rows: %d, track rows: %d\n", rows, tracks.rowCount());
-    std::printf("plain readdir + stat:        %8.1f ms\n", plainNs / 1e6);
-    std::printf("UpdateFileList (*.mp3):      %8.1f ms\n", listingNs / 1e6);
-    std::printf("RebuildTrackList + previews: %8.1f ms\n", trackNs / 1e6);
-    std::printf("ratio (list + track list) / plain loop: %.2f (target at most 4)\n",
-                double(listingNs + trackNs) / double(plainNs));
-    std::printf("ratio (list only) / plain loop:         %.2f\n",
-                double(listingNs) / double(plainNs));
-    std::printf("memory per row (listing and track row): %.0f bytes\n",
-                rows > 0 ? double(memoryAfter - memoryBefore) / rows : 0.0);
-
-    const int unpainted = resolvedRows(view);
-    view.resize(800, 400);
-    view.show();
-    trackView.resize(800, 400);
-    trackView.show();
-    QCoreApplication::processEvents();
-    // Rendering paints the rows a user would see, as an expose would.
-    view.grab();
-    trackView.grab();
-    const int painted = resolvedRows(view);
-    std::printf("rows that asked for icons or type names: %d before painting, %d after "
-                "(image list holds %d icons)\n",
-                unpainted, painted, platform::ImageList::instance().count());
-    // The view measures its first row for the height of all rows, so that one row may ask early.
-    const bool lazy = unpainted <= 1 && painted > 0 && painted < 200;
-    std::printf("%s\n", lazy ? "icons and type names: painted rows only"
-                             : "icons and type names: asked for rows that were never painted");
-    return lazy ? 0 : 1;
+    if (counts.empty())
+        counts = {1000, 10000, 100000};
+    for (const int count : counts)
+        benchFolder(count, rounds);
+    return 0;
 }
