@@ -58,18 +58,10 @@ void TrackListCommands::readFolderNames()
 
 void TrackListCommands::UpdatePreview()
 {
-    const QVector<TrackRow>& rows = m_model->rows();
-    if (rows.isEmpty())
+    if (m_model->rows().isEmpty())
         return;
-    const qint64 start = m_start->value();
-    const qint64 increment = m_increment->value();
-    QStringList previews;
-    previews.reserve(rows.size());
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        const qint64 number = trackrules::previewNumber(start, increment, i + 1);
-        previews.append(trackrules::previewName(number, rows.at(i).subItems.at(TrackRow::Title)));
-    }
-    m_model->setPreviews(previews, previewProblems());
+    m_model->numberRows(m_start->value(), m_increment->value());
+    m_model->setPreviewProblems(previewProblems());
 }
 
 QStringList TrackListCommands::previewProblems()
@@ -86,8 +78,7 @@ QStringList TrackListCommands::previewProblems()
         return problems;
 
     // The names the run will use, byte for byte, not the previews' texts.
-    const renaming::RenameCheck::Result result =
-        m_check->check(renamerequests::requestsOf(rows, m_start->value(), m_increment->value()));
+    const renaming::RenameCheck::Result result = m_check->check(renamerequests::requestsOf(rows));
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const renaming::RenameStatus status = result.status.at(size_t(i));
         if (status == renaming::RenameStatus::Pending ||

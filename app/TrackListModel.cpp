@@ -1,5 +1,8 @@
 #include "app/TrackListModel.h"
 
+#include "core/TrackRules.h"
+#include "core/rename/RenameRequests.h"
+
 #include <QApplication>
 #include <QStyle>
 
@@ -102,15 +105,21 @@ void TrackListModel::removeTrackRow(int index)
     endRemoveRows();
 }
 
-void TrackListModel::setPreviews(const QStringList& previews, const QStringList& problems)
+void TrackListModel::numberRows(qint64 start, qint64 increment)
 {
-    Q_ASSERT(previews.size() == m_rows.size() && problems.size() == m_rows.size());
+    renamerequests::numberRows(&m_rows, start, increment);
+    for (TrackRow& row : m_rows)
+        row.subItems[TrackRow::Preview] =
+            trackrules::previewName(row.newName, row.subItems.at(TrackRow::Title));
+}
+
+void TrackListModel::setPreviewProblems(const QStringList& problems)
+{
+    Q_ASSERT(problems.size() == m_rows.size());
     if (m_rows.isEmpty())
         return;
-    for (qsizetype i = 0; i < m_rows.size(); ++i) {
-        m_rows[i].subItems[TrackRow::Preview] = previews.at(i);
+    for (qsizetype i = 0; i < m_rows.size(); ++i)
         m_rows[i].previewProblem = problems.at(i);
-    }
     if (PreviewColumn < m_columnCount)
         emit dataChanged(index(0, PreviewColumn), index(int(m_rows.size()) - 1, PreviewColumn),
                          {Qt::DisplayRole, Qt::DecorationRole, Qt::ToolTipRole});

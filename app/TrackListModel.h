@@ -44,10 +44,13 @@ public:
     void setRows(const QVector<TrackRow>& rows);
     void insertTrackRow(int position, const TrackRow& row);
     void removeTrackRow(int index);
-    // Replaces the Preview of every row and the reason its rename would fail (empty when it
-    // would not), one text each per row from the top. A row with a reason shows a warning
-    // icon in its Preview cell and the reason as the cell's tooltip.
-    void setPreviews(const QStringList& previews, const QStringList& problems);
+    // Gives every row its new name, numbered from `start` by `increment` from the top; the
+    // Preview column shows them once setPreviewProblems() has run.
+    void numberRows(qint64 start, qint64 increment);
+    // The reason each row's rename would fail (empty when it would not), one per row from the
+    // top. A row with a reason shows a warning icon in its Preview cell and the reason as the
+    // cell's tooltip.
+    void setPreviewProblems(const QStringList& problems);
 
     // Stable sort; `compare` returns negative when its first row goes first.
     using Compare = std::function<int(const TrackRow&, const TrackRow&)>;

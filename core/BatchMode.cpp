@@ -176,25 +176,22 @@ QString folderProblem(const QByteArray& folder)
 
 // Number, title, size, date and preview name, tab-separated. What comes from the file name is
 // taken from its bytes, as the rename run takes it, and escaped.
-void printPreview(const Options& options, const QVector<TrackRow>& rows, QTextStream& out)
+void printPreview(const QVector<TrackRow>& rows, QTextStream& out)
 {
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        const TrackRow& row = rows.at(i);
-        const QByteArray title = renamerequests::titleBytes(row.nameBytes);
-        const qint64 number = trackrules::previewNumber(options.start, options.increment, i + 1);
-        const QByteArray preview = trackrules::previewNumberText(number).toLatin1() + ' ' + title;
+    for (const TrackRow& row : rows) {
+        const QByteArray preview = renamerequests::previewBytes(row);
+        const QByteArray title = preview.mid(preview.indexOf(' ') + 1);
         out << nameescape::escaped(row.caption.toUtf8()) << '\t' << nameescape::escaped(title)
             << '\t' << row.subItems.at(TrackRow::SizeText) << '\t'
             << row.subItems.at(TrackRow::DateText) << '\t' << nameescape::escaped(preview) << '\n';
     }
 }
 
-int renameRows(const Options& options, const QByteArray& directory, const QVector<TrackRow>& rows,
-               QTextStream& out, QTextStream& err)
+int renameRows(const QByteArray& directory, const QVector<TrackRow>& rows, QTextStream& out,
+               QTextStream& err)
 {
     renaming::RenameEngine engine;
-    if (engine.prepare(directory,
-                       renamerequests::requestsOf(rows, options.start, options.increment)))
+    if (engine.prepare(directory, renamerequests::requestsOf(rows)))
         engine.run();
     int failed = 0;
     for (size_t i = 0; i < engine.results().size(); ++i) {
@@ -296,12 +293,13 @@ int run(const Options& options, QTextStream& out, QTextStream& err)
             << '\n';
         return 2;
     }
-    const QVector<TrackRow> rows = trackpipeline::orderedTracks(listing, options.order);
+    QVector<TrackRow> rows = trackpipeline::orderedTracks(listing, options.order);
+    renamerequests::numberRows(&rows, options.start, options.increment);
     if (options.command == Command::Preview) {
-        printPreview(options, rows, out);
+        printPreview(rows, out);
         return 0;
     }
-    return renameRows(options, directory, rows, out, err);
+    return renameRows(directory, rows, out, err);
 }
 
 } // namespace batchmode

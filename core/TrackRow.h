@@ -24,6 +24,8 @@ struct TrackRow
     QByteArray nameBytes; // the listed file's name on disk
     qint64 size = 0;
     qint64 mtimeNsec = 0;
+    // The name the numbering gives the file; empty until the rows are numbered.
+    QByteArray newName;
 
     // Why renaming the file to its preview name would fail; empty when it would not.
     QString previewProblem;

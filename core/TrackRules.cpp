@@ -163,9 +163,23 @@ QVector<TrackRow> trackRowsFromListing(const QVector<ListingRow>& listing)
     return rows;
 }
 
+NumberText::NumberText(qint64 number)
+{
+    constexpr int MinDigits = 5;
+    // The magnitude in unsigned arithmetic, so the most negative number has one too.
+    quint64 magnitude = number < 0 ? 0 - quint64(number) : quint64(number);
+    m_first = kSize;
+    while (magnitude != 0 || kSize - m_first < MinDigits) {
+        m_text[--m_first] = char('0' + magnitude % 10);
+        magnitude /= 10;
+    }
+    if (number < 0)
+        m_text[--m_first] = '-';
+}
+
 QString previewNumberText(qint64 number)
 {
-    return QString::asprintf("%.5lld", static_cast<long long>(number));
+    return NumberText(number).view().toString();
 }
 
 qint64 previewNumber(qint64 start, qint64 increment, qint64 position)
@@ -173,9 +187,29 @@ qint64 previewNumber(qint64 start, qint64 increment, qint64 position)
     return start + position * increment;
 }
 
+namespace {
+
+QString joined(QLatin1String number, const QString& title)
+{
+    QString text;
+    text.reserve(number.size() + 1 + title.size());
+    text.append(number).append(u' ').append(title);
+    return text;
+}
+
+} // namespace
+
 QString previewName(qint64 number, const QString& title)
 {
-    return previewNumberText(number) + u' ' + title;
+    const NumberText text(number);
+    return joined(text.view(), title);
+}
+
+QString previewName(const QByteArray& newName, const QString& title)
+{
+    // A number text holds no blank: the first one ends it.
+    const qsizetype blank = newName.indexOf(' ');
+    return joined(QLatin1String(newName.constData(), blank < 0 ? newName.size() : blank), title);
 }
 
 int compareText(const QString& a, const QString& b)

@@ -48,11 +48,27 @@ NameSplit splitBaseName(const QString& baseName);
 // The track-list rows of a folder listing, in listing order, with the placeholder preview.
 QVector<TrackRow> trackRowsFromListing(const QVector<ListingRow>& listing);
 
-// At least five digits, zero-filled; a negative value is "-" and five zero-filled digits.
+// A preview number as text: at least five digits, zero-filled; a negative value is "-" and at
+// least five zero-filled digits. Written by hand into the object itself, so a number costs no
+// allocation and no format parsing; the preview and the new name are both made from it.
+class NumberText
+{
+public:
+    explicit NumberText(qint64 number);
+    QLatin1String view() const { return QLatin1String(m_text + m_first, kSize - m_first); }
+
+private:
+    static constexpr int kSize = 20; // "-" and the 19 digits of the largest magnitude
+    char m_text[kSize];
+    int m_first;
+};
+
 QString previewNumberText(qint64 number);
 // The number of the row at 1-based `position`: start + position * increment, in 64 bits.
 qint64 previewNumber(qint64 start, qint64 increment, qint64 position);
 QString previewName(qint64 number, const QString& title);
+// The preview of a new name made by newNameBytes(): its number text, a blank and `title`.
+QString previewName(const QByteArray& newName, const QString& title);
 
 // Byte-wise comparison of the 8-bit forms (Windows-1252, Latin-1 for what it lacks) with ASCII
 // letters folded to capitals: the first differing byte decides, a prefix comes first.

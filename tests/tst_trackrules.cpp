@@ -1,7 +1,9 @@
-#include "core/rename/RenameRequests.h"
 #include "core/TrackRules.h"
+#include "core/rename/RenameRequests.h"
 
 #include <QTest>
+
+#include <limits>
 
 using namespace trackrules;
 
@@ -234,6 +236,11 @@ void TestTrackRules::previewNumber_data()
     QTest::newRow("zero") << qint64(-1) << qint64(1) << qint64(1) << "00000";
     QTest::newRow("beyond-32-bits")
         << qint64(2147483647) << qint64(2147483647) << qint64(2) << "6442450941";
+    QTest::newRow("negative-five-digits") << qint64(-99999) << qint64(1) << qint64(0) << "-99999";
+    QTest::newRow("largest") << std::numeric_limits<qint64>::max() << qint64(1) << qint64(0)
+                             << "9223372036854775807";
+    QTest::newRow("most-negative")
+        << std::numeric_limits<qint64>::min() << qint64(1) << qint64(0) << "-9223372036854775808";
 }
 
 void TestTrackRules::previewNumber()
@@ -242,7 +249,13 @@ void TestTrackRules::previewNumber()
     QFETCH(qint64, increment);
     QFETCH(qint64, position);
     QFETCH(QString, text);
-    QCOMPARE(previewNumberText(trackrules::previewNumber(start, increment, position)), text);
+    const qint64 number = trackrules::previewNumber(start, increment, position);
+    QCOMPARE(previewNumberText(number), text);
+    // The preview and the new name are written from one number text and must agree.
+    const QByteArray newName = renamerequests::newNameBytes(number, "00007 Song.mp3");
+    QCOMPARE(newName, text.toLatin1() + " Song.mp3");
+    QCOMPARE(trackrules::previewName(newName, QStringLiteral("Song")),
+             trackrules::previewName(number, QStringLiteral("Song")));
 }
 
 void TestTrackRules::compare_data()

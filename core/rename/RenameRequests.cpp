@@ -41,8 +41,31 @@ QByteArray titleBytes(const QByteArray& nameBytes)
 
 QByteArray newNameBytes(qint64 number, const QByteArray& oldNameBytes)
 {
-    return trackrules::previewNumberText(number).toLatin1() + ' ' + titleBytes(oldNameBytes) +
-           QByteArrayLiteral(".mp3");
+    const trackrules::NumberText text(number);
+    const QLatin1String numberText = text.view();
+    const QByteArray title = titleBytes(oldNameBytes);
+    QByteArray name;
+    name.reserve(numberText.size() + 1 + title.size() + 4);
+    name.append(numberText.data(), numberText.size()).append(' ').append(title).append(".mp3");
+    return name;
+}
+
+void numberRows(QVector<TrackRow>* rows, qint64 start, qint64 increment)
+{
+    for (qsizetype i = 0; i < rows->size(); ++i) {
+        TrackRow& row = (*rows)[i];
+        row.newName =
+            newNameBytes(trackrules::previewNumber(start, increment, i + 1), row.nameBytes);
+    }
+}
+
+std::vector<renaming::RenameRequest> requestsOf(const QVector<TrackRow>& rows)
+{
+    std::vector<renaming::RenameRequest> requests;
+    requests.reserve(size_t(rows.size()));
+    for (const TrackRow& row : rows)
+        requests.push_back({row.nameBytes, row.newName, row.size, row.mtimeNsec});
+    return requests;
 }
 
 std::vector<renaming::RenameRequest> requestsOf(const QVector<TrackRow>& rows, qint64 start,
@@ -57,6 +80,11 @@ std::vector<renaming::RenameRequest> requestsOf(const QVector<TrackRow>& rows, q
             {row.nameBytes, newNameBytes(number, row.nameBytes), row.size, row.mtimeNsec});
     }
     return requests;
+}
+
+QByteArray previewBytes(const TrackRow& row)
+{
+    return row.newName.chopped(4);
 }
 
 } // namespace renamerequests

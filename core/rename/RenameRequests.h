@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/rename/RenameCheck.h"
 #include "core/TrackRow.h"
+#include "core/rename/RenameCheck.h"
 
 #include <QByteArray>
 #include <QVector>
@@ -21,8 +21,17 @@ QByteArray titleBytes(const QByteArray& nameBytes);
 // "<number> <title>.mp3" as bytes.
 QByteArray newNameBytes(qint64 number, const QByteArray& oldNameBytes);
 
+// Gives each row its new name, numbered from `start` by `increment` in list order. The preview
+// and the rename requests both read it, so each number is written once.
+void numberRows(QVector<TrackRow>* rows, qint64 start, qint64 increment);
+
+// One request per row, in list order, to the new names numberRows() gave them.
+std::vector<renaming::RenameRequest> requestsOf(const QVector<TrackRow>& rows);
 // One request per row, in list order, numbered from `start` by `increment`.
 std::vector<renaming::RenameRequest> requestsOf(const QVector<TrackRow>& rows, qint64 start,
                                                 qint64 increment);
+
+// What the preview of a numbered row shows, as bytes: its new name without the extension.
+QByteArray previewBytes(const TrackRow& row);
 
 } // namespace renamerequests
