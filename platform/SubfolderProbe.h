@@ -4,10 +4,12 @@
 
 namespace platform {
 
-// True as soon as the folder `dir` (the file system's bytes) shows one entry other than "."
-// and ".." that is a folder or a link to one; false when it has none or cannot be read. The
-// entry types that the folder listing itself carries answer for most entries, so a folder of
-// many files is read through without asking for each file's status.
+// True when the folder `dir` (the file system's bytes) holds a folder; false when it has none or
+// cannot be read. On a file system that counts subfolders in a folder's link count (ext4, xfs,
+// tmpfs) the count answers without reading the folder, so a folder of many files costs one
+// status call; a link to a folder is then no subfolder, as the count has it. Elsewhere the
+// folder is read until its first entry that is a folder or a link to one; the entry types that
+// the listing carries answer for most entries, so files are not asked for their status.
 bool hasSubfolder(const QByteArray& dir);
 
 } // namespace platform

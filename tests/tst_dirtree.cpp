@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStorageInfo>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidgetItemIterator>
 
@@ -24,6 +26,13 @@ const QStringList FolderTree = {
     u"Data/Music/"_s,     u"Data/Music/song.mp3"_s, u"Data/a/"_s, u"Data/b/"_s,
     u"Data/B/"_s,         u"Data/.hidden/"_s,       u"data/"_s,   u"Docs/Letters/"_s,
     u"Empty/readme.txt"_s};
+
+// The file systems whose folder link counts tell whether a folder holds subfolders.
+bool countsSubfolders(const QString& path)
+{
+    static const QByteArrayList counting = {"ext2", "ext3", "ext4", "xfs", "tmpfs"};
+    return counting.contains(QStorageInfo(path).fileSystemType());
+}
 
 bool populate(TestDir& dir, const QStringList& names)
 {
@@ -141,7 +150,9 @@ private slots:
         QTest::newRow("hidden folder") << QStringList{u".sub/"_s} << true;
         QTest::newRow("files only") << QStringList{u"a.mp3"_s, u"b.txt"_s} << false;
         QTest::newRow("nothing") << QStringList() << false;
-        QTest::newRow("link to a folder") << QStringList{u"@../Docs"_s} << true;
+        // Where the link count answers, a link to a folder is no subfolder.
+        QTest::newRow("link to a folder")
+            << QStringList{u"@../Docs"_s} << !countsSubfolders(m_dir->path());
         QTest::newRow("link to a file") << QStringList{u"@../Empty/readme.txt"_s} << false;
         QTest::newRow("dangling link") << QStringList{u"@../Gone"_s} << false;
         QTest::newRow("missing folder") << QStringList{u"-"_s} << false;
@@ -166,6 +177,32 @@ private slots:
         }
         QCOMPARE(HasSubFolders(QFile::encodeName(folder)), expected);
         QDir(folder).removeRecursively();
+    }
+
+    // Many files and one subfolder made last, so a reader that stops early cannot have seen
+    // it first; then the subfolder removed again.
+    void hasSubFoldersByFileSystem_data()
+    {
+        QTest::addColumn<QString>("root");
+        QTest::newRow("temporary folder") << QDir::tempPath();
+        QTest::newRow("tmpfs") << u"/dev/shm"_s;
+    }
+
+    void hasSubFoldersByFileSystem()
+    {
+        QFETCH(QString, root);
+        if (!QFileInfo(root).isWritable())
+            QSKIP("the file system cannot be written here");
+        QTemporaryDir dir(root + u"/dirtree-XXXXXX"_s);
+        QVERIFY(dir.isValid());
+        const QByteArray folder = QFile::encodeName(dir.path());
+        for (int i = 0; i < 300; ++i)
+            QVERIFY(QFile(dir.filePath(u"track %1.mp3"_s.arg(i))).open(QIODevice::WriteOnly));
+        QVERIFY(!HasSubFolders(folder));
+        QVERIFY(QDir(dir.path()).mkdir(u"zz last"_s));
+        QVERIFY(HasSubFolders(folder));
+        QVERIFY(QDir(dir.path()).rmdir(u"zz last"_s));
+        QVERIFY(!HasSubFolders(folder));
     }
 
     void expansionReadsFoldersOnce()
