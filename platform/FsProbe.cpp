@@ -18,6 +18,13 @@ namespace {
 
 constexpr long kMsdosMagic = 0x4d44;
 constexpr long kExfatMagic = 0x2011BAB0;
+// File systems whose inode numbers last as long as their files.
+constexpr long kStableInodeMagics[] = {
+    0xEF53,     // ext2, ext3, ext4
+    0x58465342, // xfs
+    0x9123683E, // btrfs
+    0x01021994, // tmpfs
+};
 
 QByteArray swapAsciiCase(const QByteArray& name)
 {
@@ -111,6 +118,14 @@ FsTraits probeFileSystem(const QByteArray& folderPath)
 {
     const SyncedFolder folder(folderPath);
     return probeFileSystem(folder);
+}
+
+bool exchangesWithStableInodes(const SyncedFolder& folder)
+{
+    struct statfs fs;
+    return folder.isOpen() && ::fstatfs(folder.handle(), &fs) == 0 &&
+           std::find(std::begin(kStableInodeMagics), std::end(kStableInodeMagics),
+                     long(fs.f_type)) != std::end(kStableInodeMagics);
 }
 
 } // namespace platform

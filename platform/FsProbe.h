@@ -25,4 +25,10 @@ FsTraits probeFileSystem(const SyncedFolder& folder,
                          const std::vector<QByteArray>& names = std::vector<QByteArray>());
 FsTraits probeFileSystem(const QByteArray& folderPath);
 
+// True when the folder's file system swaps two names' files in one step and keeps a file's
+// inode number for as long as it exists (ext4, xfs, btrfs, tmpfs), so that a recovery can tell
+// each file by its inode. Told by the file system's type: a probe file left by a crash would
+// stay in the user's folder.
+bool exchangesWithStableInodes(const SyncedFolder& folder);
+
 } // namespace platform

@@ -87,6 +87,15 @@ int renameNoReplaceAt(int dirFd, const QByteArray& from, const QByteArray& to)
     return renameNoReplaceAt2(dirFd, from, dirFd, to);
 }
 
+int renameExchangeAt(int dirFd, const QByteArray& a, const QByteArray& b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return ENOENT;
+    return syscall(SYS_renameat2, dirFd, a.constData(), dirFd, b.constData(), RENAME_EXCHANGE) == 0
+               ? 0
+               : errno;
+}
+
 bool renameNoReplace(const QByteArray& fromPath, const QByteArray& toPath, QString* error)
 {
     const int e = renameNoReplaceAt(AT_FDCWD, fromPath, toPath);

@@ -30,4 +30,8 @@ using PlaceholderGuard = std::function<int()>;
 int renameNoReplaceGuardedAt(int dirFd, const QByteArray& from, const QByteArray& to,
                              const PlaceholderGuard& guard);
 
+// Swaps the entries `a` and `b` of the open folder `dirFd` atomically (both must exist).
+// Returns 0 or the errno value; EINVAL or ENOSYS where the file system cannot.
+int renameExchangeAt(int dirFd, const QByteArray& a, const QByteArray& b);
+
 } // namespace platform

@@ -38,6 +38,7 @@ FileError fileErrorOf(int sysError)
     case ELOOP:
         return FileError::SymbolicLink;
     case EINVAL:
+    case ENOSYS:
         return FileError::Invalid;
     case EBUSY:
     case ETXTBSY:
@@ -99,11 +100,15 @@ SyncedFolder::~SyncedFolder()
 int SyncedFolder::stat(const QByteArray& name, FileStat* out) const
 {
     struct stat st;
-    if (::fstatat(m_fd, name.constData(), &st, 0) != 0 &&
-        ::fstatat(m_fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+    if (::fstatat(m_fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        const int e = errno;
         *out = FileStat();
-        return errno;
+        return e;
     }
+    out->inode = quint64(st.st_ino);
+    // A link counts as its target for size and time, as the listing shows it.
+    if (S_ISLNK(st.st_mode))
+        ::fstatat(m_fd, name.constData(), &st, 0);
     out->exists = true;
     out->isDir = S_ISDIR(st.st_mode);
     out->size = out->isDir ? 0 : qint64(st.st_size);
@@ -143,6 +148,18 @@ int SyncedFolder::rename(const QByteArray& from, const QByteArray& to,
                          const PlaceholderGuard& guard) const
 {
     return renameNoReplaceGuardedAt(m_fd, from, to, guard);
+}
+
+int SyncedFolder::exchange(const QByteArray& a, const QByteArray& b) const
+{
+    return renameExchangeAt(m_fd, a, b);
+}
+
+quint64 SyncedFolder::inodeOf(const QByteArray& name) const
+{
+    struct stat st;
+    return ::fstatat(m_fd, name.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 ? quint64(st.st_ino)
+                                                                            : 0;
 }
 
 int SyncedFolder::remove(const QByteArray& name) const

@@ -17,6 +17,7 @@ struct FileStat
     bool isDir = false;
     qint64 size = 0;
     qint64 mtimeNsec = 0; // nanoseconds since 1970-01-01 UTC, as the folder listing reports it
+    quint64 inode = 0;    // of the name itself (a link is not followed)
 };
 
 // Which folder a descriptor is open on.
@@ -80,6 +81,10 @@ public:
     int rename(const QByteArray& from, const QByteArray& to) const;
     // As rename, calling `guard` before a placeholder is made under the target name.
     int rename(const QByteArray& from, const QByteArray& to, const PlaceholderGuard& guard) const;
+    // Swaps the files of two names in one step: neither name is ever free or replaced.
+    int exchange(const QByteArray& a, const QByteArray& b) const;
+    // The inode a name holds (a link is not followed), 0 when the name is free.
+    quint64 inodeOf(const QByteArray& name) const;
     int remove(const QByteArray& name) const;
     // Makes the folder's entries (creations, renames, removals) durable.
     int sync() const;

@@ -1,11 +1,11 @@
 #include "app/Main.h"
-#include "core/rename/PendingRuns.h"
 #include "app/RecoveryOffer.h"
+#include "core/SettingsFile.h"
+#include "core/rename/PendingRuns.h"
 #include "core/rename/RenameEngine.h"
 #include "core/rename/RenameJournal.h"
 #include "core/rename/RenameRecovery.h"
 #include "core/rename/RenameReport.h"
-#include "core/SettingsFile.h"
 #include "explorer/VxDirTreeCombo28.h"
 #include "explorer/VxFilelistView28.h"
 #include "platform/SyncedFolder.h"
@@ -14,6 +14,8 @@
 #include "tests/support/TestDir.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
+#include <QDataStream>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -22,6 +24,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
+#include <QtEndian>
 
 #include <sys/stat.h>
 
@@ -44,11 +47,12 @@ const QString kJournal = QString::fromLatin1(RenameJournal::fileName());
 // A swap and a chain; stopped after `steps` rows it leaves a journal behind, as a crash would.
 const QByteArrayList kRun{"a.mp3>b.mp3", "b.mp3>a.mp3", "c.mp3>d.mp3"};
 
-bool stopRunAfter(TestDir& dir, int steps)
+bool stopRunAfter(TestDir& dir, int steps, bool swaps = true)
 {
     if (!createFiles(dir, kRun))
         return false;
     RenameEngine engine;
+    engine.setSwapsAllowed(swaps);
     if (!engine.prepare(dir.pathBytes(), requestsOf(dir.pathBytes(), kRun)))
         return false;
     for (int i = 0; i < steps; ++i)
@@ -115,6 +119,7 @@ private slots:
     void damagedPlanNamesTemporaryFiles();
     void runWithoutRecordDoesNotStart();
     void questionIsNotPutTwice();
+    void journalOfTheEarlierVersion();
 };
 
 void TestJournalSafety::initTestCase()
@@ -367,7 +372,7 @@ void TestJournalSafety::damagedPlanNamesTemporaryFiles()
 {
     TestDir dir;
     // The chain, then the swap's first file under its temporary name.
-    QVERIFY(stopRunAfter(dir, 2));
+    QVERIFY(stopRunAfter(dir, 2, false));
     std::vector<QByteArray> temporary;
     for (const QByteArray& name : snapshot(dir.pathBytes()).keys()) {
         if (RenameJournal::isTemporaryName(name))
@@ -445,6 +450,49 @@ void TestJournalSafety::questionIsNotPutTwice()
     QTRY_COMPARE(answerer.names.size(), 1);
     QCOMPARE(answerer.names.first(), QStringLiteral("RecoveryOfferBox"));
     QVERIFY(!answerer.unexpected);
+}
+
+// A run of the program's earlier version, stopped half-way through a swap by temporary name:
+// its journal (version 1, no inodes) and its pending-run record (the path alone) are still read,
+// and the run is finished.
+void TestJournalSafety::journalOfTheEarlierVersion()
+{
+    TestDir dir;
+    const QByteArray temporary = ".orven-tmp-1f-0";
+    QVERIFY(dir.createRawFile(temporary, "content of a.mp3"));
+    QVERIFY(dir.createRawFile("a.mp3", "content of b.mp3"));
+    QByteArray payload;
+    {
+        QDataStream out(&payload, QIODevice::WriteOnly);
+        out.setVersion(QDataStream::Qt_6_4);
+        out << qint32(2);
+        out << QByteArray("a.mp3") << QByteArray("b.mp3") << temporary << qint64(16) << qint64(1)
+            << quint8(0);
+        out << QByteArray("b.mp3") << QByteArray("a.mp3") << QByteArray() << qint64(16) << qint64(1)
+            << quint8(0);
+        out << qint32(1) << true << qint32(2) << qint32(0) << qint32(1);
+    }
+    QByteArray journal = "ORVENRJ1";
+    journal.resize(journal.size() + 4);
+    qToBigEndian(quint32(payload.size()), journal.data() + 8);
+    journal += payload + QCryptographicHash::hash(payload, QCryptographicHash::Md5);
+    QVERIFY(dir.createFile(kJournal, journal));
+    QVERIFY(QDir().mkpath(renaming::pendingRunsDir()));
+    QFile record(renaming::pendingRunsDir() + QLatin1Char('/') +
+                 QString::fromLatin1(
+                     QCryptographicHash::hash(dir.pathBytes(), QCryptographicHash::Sha1).toHex()) +
+                 QStringLiteral(".run"));
+    QVERIFY(record.open(QIODevice::WriteOnly));
+    record.write(dir.pathBytes());
+    record.close();
+
+    RenameRecovery recovery(dir.pathBytes());
+    QCOMPARE(recovery.load(), RenameJournal::Load::Ok);
+    QVERIFY(recovery.isOwnRun());
+    QCOMPARE(recovery.countAtNew(), 1);
+    recovery.carryOut(RenameRecovery::Action::Finish);
+    QVERIFY(recovery.journalRemoved());
+    QCOMPARE(snapshot(dir.pathBytes()), placed({"a.mp3>b.mp3", "b.mp3>a.mp3"}, true));
 }
 
 QTEST_MAIN(TestJournalSafety)

@@ -1,8 +1,8 @@
+#include "core/Text.h"
 #include "core/rename/RenameEngine.h"
 #include "core/rename/RenameJournal.h"
 #include "core/rename/RenamePlan.h"
 #include "core/rename/RenameReport.h"
-#include "core/Text.h"
 #include "platform/FsProbe.h"
 #include "platform/SyncedFolder.h"
 #include "tests/support/TestDir.h"
@@ -415,28 +415,37 @@ void TestRename::readOnlyFolder()
 void TestRename::fileRemovedBeforeRun_data()
 {
     QTest::addColumn<QByteArray>("removed");
+    QTest::addColumn<bool>("swaps");
     QTest::addColumn<std::vector<RenameStatus>>("statuses");
     QTest::addColumn<QByteArrayList>("after");
 
     using S = RenameStatus;
     // Rows: a and b swap, c moves on to d, e stands alone.
-    QTest::newRow("lone-row") << QByteArray("e.mp3")
+    QTest::newRow("lone-row") << QByteArray("e.mp3") << true
                               << std::vector<S>{S::Renamed, S::Renamed, S::Renamed,
                                                 S::SourceVanished}
                               << QByteArrayList{"a.mp3>b.mp3", "b.mp3>a.mp3", "c.mp3>d.mp3"};
     QTest::newRow("second-of-a-swap-put-back")
-        << QByteArray("b.mp3")
+        << QByteArray("b.mp3") << false
         << std::vector<S>{S::RolledBack, S::SourceVanished, S::Renamed, S::Renamed}
         << QByteArrayList{"a.mp3>a.mp3", "c.mp3>d.mp3", "e.mp3>f.mp3"};
-    QTest::newRow("first-of-a-swap")
-        << QByteArray("a.mp3")
-        << std::vector<S>{S::SourceVanished, S::BlockedBySkippedRow, S::Renamed, S::Renamed}
-        << QByteArrayList{"b.mp3>b.mp3", "c.mp3>d.mp3", "e.mp3>f.mp3"};
+    // A swap checks both files first and does nothing when one is gone.
+    QTest::newRow("second-of-a-swap-never-swapped")
+        << QByteArray("b.mp3") << true
+        << std::vector<S>{S::BlockedBySkippedRow, S::SourceVanished, S::Renamed, S::Renamed}
+        << QByteArrayList{"a.mp3>a.mp3", "c.mp3>d.mp3", "e.mp3>f.mp3"};
+    for (const bool swaps : {false, true}) {
+        QTest::addRow("first-of-a-swap-%s", swaps ? "swapping" : "temporary-names")
+            << QByteArray("a.mp3") << swaps
+            << std::vector<S>{S::SourceVanished, S::BlockedBySkippedRow, S::Renamed, S::Renamed}
+            << QByteArrayList{"b.mp3>b.mp3", "c.mp3>d.mp3", "e.mp3>f.mp3"};
+    }
 }
 
 void TestRename::fileRemovedBeforeRun()
 {
     QFETCH(QByteArray, removed);
+    QFETCH(bool, swaps);
     QFETCH(std::vector<RenameStatus>, statuses);
     QFETCH(QByteArrayList, after);
 
@@ -444,6 +453,7 @@ void TestRename::fileRemovedBeforeRun()
     for (const QByteArray name : {"a.mp3", "b.mp3", "c.mp3", "e.mp3"})
         QVERIFY(dir.createRawFile(name, name));
     RenameEngine engine;
+    engine.setSwapsAllowed(swaps);
     QVERIFY(engine.prepare(dir.pathBytes(), requestsOf(dir, {"a.mp3>b.mp3", "b.mp3>a.mp3",
                                                              "c.mp3>d.mp3", "e.mp3>f.mp3"})));
     QVERIFY(QFile::remove(dir.filePath(QString::fromLatin1(removed))));

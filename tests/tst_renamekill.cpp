@@ -54,18 +54,31 @@ QByteArrayList killRun()
     return pairs;
 }
 
-// The smallest run whose end needs a mark: one cycle of three.
+// The smallest run whose end needs a mark (or, swapping, two swaps): one cycle of three.
 const QByteArrayList kCycle{"a.mp3>b.mp3", "b.mp3>c.mp3", "c.mp3>a.mp3"};
+
+// A reversed folder of 5,000 files: 2,500 swaps.
+QByteArrayList reversedFolder()
+{
+    QByteArrayList pairs;
+    constexpr int kFiles = 5000;
+    for (int i = 1; i <= kFiles; ++i)
+        pairs << number(i) + " Track.mp3>" + number(kFiles + 1 - i) + " Track.mp3";
+    return pairs;
+}
 
 QByteArrayList pairsFor(const QByteArray& which)
 {
-    return which == "cycle" ? kCycle : killRun();
+    if (which.startsWith("cycle"))
+        return kCycle;
+    return which == "reversed" ? reversedFolder() : killRun();
 }
 
 int runChild(const QByteArray& path, const QByteArray& which)
 {
     QStandardPaths::setTestModeEnabled(true);
     RenameEngine engine;
+    engine.setSwapsAllowed(!which.endsWith("-temporary-names"));
     if (!engine.prepare(path, requestsOf(path, pairsFor(which))))
         return 2;
     engine.run();
@@ -86,7 +99,7 @@ int traceChild(const QStringList& straceOptions, const TestDir& dir, const QByte
 }
 
 // The lines of a strace log, of the calls that decide the order of the writes.
-QStringList tracedCalls(const TestDir& dir, const QStringList& injections)
+QStringList tracedCalls(const TestDir& dir, const QByteArray& which, const QStringList& injections)
 {
     const QString log = dir.path() + QStringLiteral(".log");
     QStringList options{QStringLiteral("-e"),
@@ -94,7 +107,7 @@ QStringList tracedCalls(const TestDir& dir, const QStringList& injections)
                         QStringLiteral("-o"), log};
     for (const QString& injection : injections)
         options << QStringLiteral("-e") << injection;
-    if (traceChild(options, dir, "cycle") != 0)
+    if (traceChild(options, dir, which) != 0)
         return {};
     QFile file(log);
     file.open(QIODevice::ReadOnly);
@@ -149,11 +162,13 @@ private slots:
     void initTestCase();
     void cleanup();
     void markIsDurableBeforeClosingRename();
+    void swapsAreAnnouncedBeforeTheyRun();
     void intentIsDurableBeforePlaceholder();
     void placeholderLeftByKill_data();
     void placeholderLeftByKill();
     void killedAtSeededPoints_data();
     void killedAtSeededPoints();
+    void reversedFolderKilledWhileSwapping();
 
 private:
     bool m_haveStrace = false;
@@ -178,7 +193,7 @@ void TestRenameKill::markIsDurableBeforeClosingRename()
     TestDir dir;
     const QByteArray path = dir.pathBytes();
     QVERIFY(createFiles(dir, kCycle));
-    const QStringList calls = tracedCalls(dir, {});
+    const QStringList calls = tracedCalls(dir, "cycle-temporary-names", {});
     QVERIFY(!calls.isEmpty());
     const QString fd = journalDescriptor(calls);
     QVERIFY(!fd.isEmpty());
@@ -195,13 +210,39 @@ void TestRenameKill::markIsDurableBeforeClosingRename()
     QCOMPARE(snapshot(path), placed(kCycle, true));
 }
 
+void TestRenameKill::swapsAreAnnouncedBeforeTheyRun()
+{
+    if (!m_haveStrace)
+        QSKIP("strace is not installed (tools/install-deps.sh installs it)");
+    TestDir dir;
+    QVERIFY(createFiles(dir, kCycle));
+    const QStringList calls = tracedCalls(dir, "cycle", {});
+    QVERIFY(!calls.isEmpty());
+    const QString fd = journalDescriptor(calls);
+    QVERIFY(!fd.isEmpty());
+    qsizetype first = -1;
+    int swaps = 0;
+    for (qsizetype i = 0; i < calls.size(); ++i) {
+        if (!calls[i].contains(QStringLiteral("RENAME_EXCHANGE")))
+            continue;
+        if (first < 0)
+            first = i;
+        ++swaps;
+    }
+    QCOMPARE(swaps, 2); // a cycle of three: one swap fewer than it has files, no other rename
+    QVERIFY2(recordDurableBefore(calls, first, fd), qPrintable(calls.join(QLatin1Char('\n'))));
+    QCOMPARE(snapshot(dir.pathBytes()), placed(kCycle, true));
+}
+
 void TestRenameKill::intentIsDurableBeforePlaceholder()
 {
     if (!m_haveStrace)
         QSKIP("strace is not installed (tools/install-deps.sh installs it)");
     TestDir dir;
     QVERIFY(createFiles(dir, kCycle));
-    const QStringList calls = tracedCalls(dir, {QStringLiteral("inject=renameat2:error=EINVAL")});
+    // The volume refuses swaps as well: the run falls back to temporary names and placeholders.
+    const QStringList calls =
+        tracedCalls(dir, "cycle", {QStringLiteral("inject=renameat2:error=EINVAL")});
     QVERIFY(!calls.isEmpty());
     const QString fd = journalDescriptor(calls);
     QVERIFY(!fd.isEmpty());
@@ -361,6 +402,65 @@ void TestRenameKill::killedAtSeededPoints()
     }
     qInfo("%d kills, %d recovered from their journal", kills, recovered);
     QVERIFY(recovered > kills / 3);
+}
+
+// Killed at seeded points of the swaps of a reversed folder, then recovered from the inodes found
+// at the names.
+void TestRenameKill::reversedFolderKilledWhileSwapping()
+{
+    if (!m_haveStrace)
+        QSKIP("strace is not installed (tools/install-deps.sh installs it)");
+    const quint32 seed = qEnvironmentVariableIsSet("ORVEN_KILL_SEED")
+                             ? quint32(qEnvironmentVariableIntValue("ORVEN_KILL_SEED"))
+                             : QRandomGenerator::system()->generate();
+    qInfo("seed %u (replay with ORVEN_KILL_SEED=%u)", seed, seed);
+    QRandomGenerator random(seed);
+    const QByteArrayList pairs = reversedFolder();
+    // The run makes 2,500 swaps, a few journal writes and syncs.
+    const struct
+    {
+        const char* call;
+        quint32 count;
+    } points[] = {{"renameat2", 2500}, {"write", 6}, {"fdatasync", 6}};
+    int recovered = 0;
+    constexpr int kKills = 24;
+    TestDir dir;
+    QVERIFY(createFiles(dir, pairs));
+    bool atNew = false;
+    for (int iteration = 0; iteration < kKills; ++iteration) {
+        const auto& point = points[iteration % 3 == 0 ? random.bounded(3u) : 0];
+        const int when = 1 + int(random.bounded(point.count));
+        const bool finish = random.bounded(2u) == 0;
+        const QString where = QStringLiteral("seed %1, kill %2: %3 #%4")
+                                  .arg(seed)
+                                  .arg(iteration)
+                                  .arg(QLatin1String(point.call))
+                                  .arg(when);
+        // The folder is reversed back and forth: the files are made once.
+        traceChild({QStringLiteral("-o"), QStringLiteral("/dev/null"), QStringLiteral("-e"),
+                    QStringLiteral("trace=%1").arg(QLatin1String(point.call)), QStringLiteral("-e"),
+                    QStringLiteral("inject=%1:signal=SIGKILL:when=%2")
+                        .arg(QLatin1String(point.call))
+                        .arg(when)},
+                   dir, "reversed");
+        if (dir.exists(kJournal)) {
+            RenameRecovery recovery(dir.pathBytes());
+            QVERIFY2(recovery.load() == RenameJournal::Load::Ok, qPrintable(where));
+            recovery.carryOut(finish ? RenameRecovery::Action::Finish
+                                     : RenameRecovery::Action::RollBack);
+            QVERIFY2(recovery.journalRemoved(), qPrintable(where));
+            atNew = atNew != finish;
+            ++recovered;
+        } else {
+            // Killed before the journal was written, or after it was removed.
+            atNew = dir.read(QString::fromLatin1(number(1) + " Track.mp3")) ==
+                    "content of " + number(5000) + " Track.mp3";
+        }
+        QVERIFY2(snapshot(dir.pathBytes()) == placed(pairs, atNew), qPrintable(where));
+        cleanup();
+    }
+    qInfo("%d kills, %d recovered from their journal", kKills, recovered);
+    QVERIFY(recovered > kKills / 2);
 }
 
 int main(int argc, char* argv[])

@@ -1,5 +1,5 @@
-#include "core/rename/PendingRuns.h"
 #include "app/RecoveryOffer.h"
+#include "core/rename/PendingRuns.h"
 #include "core/rename/RenameEngine.h"
 #include "core/rename/RenameJournal.h"
 #include "core/rename/RenameRecovery.h"
@@ -86,11 +86,16 @@ void TestRenameRecovery::recoverAfterStop_data()
 {
     QTest::addColumn<int>("steps");
     QTest::addColumn<bool>("finish");
+    QTest::addColumn<bool>("swaps");
     // Steps are rows, the chain's first: 1 the journal and the chain, 2 and 3 inside the
-    // cycle of three, 4 the cycle done, 5 inside the swap, 6 the swap done.
-    for (int steps = 1; steps <= 6; ++steps) {
-        QTest::addRow("finish-after-%d-steps", steps) << steps << true;
-        QTest::addRow("roll-back-after-%d-steps", steps) << steps << false;
+    // cycle of three, 4 the cycle done, 5 inside the swap, 6 the swap done. The cycles go
+    // through temporary names, or (on this volume) by swapping files.
+    for (const bool swaps : {false, true}) {
+        const char* way = swaps ? "swapping" : "temporary-names";
+        for (int steps = 1; steps <= 6; ++steps) {
+            QTest::addRow("%s-finish-after-%d-steps", way, steps) << steps << true << swaps;
+            QTest::addRow("%s-roll-back-after-%d-steps", way, steps) << steps << false << swaps;
+        }
     }
 }
 
@@ -98,11 +103,13 @@ void TestRenameRecovery::recoverAfterStop()
 {
     QFETCH(int, steps);
     QFETCH(bool, finish);
+    QFETCH(bool, swaps);
 
     TestDir dir;
     QVERIFY(createFiles(dir, kSmallRun));
     {
         RenameEngine engine;
+        engine.setSwapsAllowed(swaps);
         QVERIFY(engine.prepare(dir.pathBytes(), requestsOf(dir.pathBytes(), kSmallRun)));
         QCOMPARE(engine.stepCount(), 7);
         // Stopped as a crash would stop it: the journal stays behind.
@@ -191,6 +198,7 @@ void TestRenameRecovery::neverOverwritesOnRecovery()
     QVERIFY(createFiles(dir, swap));
     {
         RenameEngine engine;
+        engine.setSwapsAllowed(false);
         QVERIFY(engine.prepare(dir.pathBytes(), requestsOf(dir.pathBytes(), swap)));
         QVERIFY(engine.runStep()); // a under its temporary name, b moved to a
     }

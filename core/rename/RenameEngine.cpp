@@ -6,6 +6,8 @@
 
 #include <QRandomGenerator>
 
+#include <algorithm>
+
 namespace renaming {
 
 namespace {
@@ -17,6 +19,8 @@ constexpr int kPhaseRenames = 4096;
 // Cycles whose closing marks are made durable with one sync: a sync per cycle would cost more
 // than the renames of a reversed folder.
 constexpr size_t kClosingBatch = 1024;
+// Groups of swaps announced to the journal with one sync.
+constexpr int kExchangeBatch = 1024;
 
 // A failure that leaves the folder untouched is better told by its cause than as a journal
 // failure: the user can act on a read-only folder or a full volume.
@@ -38,15 +42,25 @@ RenameStatus statusOfJournalError(int sysError)
     }
 }
 
-// The file a row names is still the one the listing read.
-RenameStatus sourceStatus(const platform::SyncedFolder& folder, const RenameRequest& request)
+// The file a row names is still the one the listing read; its inode goes to the plan. The only
+// look at each file between the confirmation and the run.
+RenameStatus sourceStatus(const platform::SyncedFolder& folder, const RenameRequest& request,
+                          quint64* inode)
 {
     platform::FileStat st;
     if (folder.stat(request.oldName, &st) != 0 || !st.exists)
         return RenameStatus::SourceVanished;
+    *inode = st.inode;
     if (st.isDir || st.size != request.size || st.mtimeNsec != request.mtimeNsec)
         return RenameStatus::SourceChanged;
     return RenameStatus::Pending;
+}
+
+bool hasCycleOfTwoOrMore(const RenamePlan& plan)
+{
+    return std::any_of(plan.groups().begin(), plan.groups().end(), [](const RenameGroup& group) {
+        return group.cycle && group.rows.size() >= 2;
+    });
 }
 
 } // namespace
@@ -85,12 +99,18 @@ bool RenameEngine::prepare(const QByteArray& folderPath, const std::vector<Renam
     }
 
     std::vector<RenameStatus> preset(requests.size(), RenameStatus::Pending);
+    std::vector<quint64> inodes(requests.size(), 0);
     for (size_t i = 0; i < requests.size(); ++i)
-        preset[i] = sourceStatus(*m_folder, requests[i]);
-    const RenameCheck check(names, platform::probeFileSystem(*m_folder, names));
+        preset[i] = sourceStatus(*m_folder, requests[i], &inodes[i]);
+    const platform::FsTraits traits = platform::probeFileSystem(*m_folder, names);
+    const RenameCheck check(names, traits);
     const QByteArray tempBase =
         ".orven-tmp-" + QByteArray::number(QRandomGenerator::global()->generate(), 16) + '-';
-    m_plan = RenamePlan::build(requests, check, std::move(preset), tempBase);
+    m_plan = RenamePlan::build(requests, check, preset, tempBase, inodes);
+    // Swaps need names that keep their spelling and files that keep their inode numbers.
+    if (m_swapsAllowed && hasCycleOfTwoOrMore(m_plan) && !traits.caseInsensitive &&
+        platform::exchangesWithStableInodes(*m_folder))
+        m_plan = RenamePlan::build(requests, check, std::move(preset), tempBase, inodes, true);
     m_mover = std::make_unique<RenameGroupMover>(*m_folder, m_journal);
 
     const int groupCount = int(m_plan.groups().size());
@@ -175,14 +195,25 @@ void RenameEngine::advanceGroup(int g, int rowStep)
     // Spread the group's renames over its rows' steps, so the bar moves evenly.
     const int target = ((rowStep + 1) * group.length() + members - 1) / members;
     int& state = m_state[size_t(g)];
+    if (group.exchange && !announceExchanges(g))
+        return;
     while (state < target) {
-        if (group.cycle && state == group.length() - 1 && m_mover->isMarking()) {
+        if (group.cycle && !group.exchange && state == group.length() - 1 && m_mover->isMarking()) {
             m_closing.push_back(g);
             if (m_closing.size() >= kClosingBatch)
                 closePending();
             return;
         }
         const RenameGroupMover::Result result = m_mover->forward(g, &state);
+        if (result.error != 0 && group.exchange && state == 0 && !result.changed &&
+            !result.journal &&
+            platform::fileErrorOf(result.error) == platform::FileError::Invalid) {
+            // The volume refuses swaps after all: this group and the rest take temporary names.
+            // (Should the journal refuse to say so, the group is settled as not begun.)
+            if (useTemporaryNamesFrom(g))
+                advanceGroup(g, rowStep);
+            return;
+        }
         if (result.error != 0) {
             if (result.journal)
                 abortJournal(result.error);
@@ -226,11 +257,14 @@ void RenameEngine::settleGroup(int g, const RenameGroupMover::Result& failure)
         if (place == RenamePlan::Place::New) {
             result.status = RenameStatus::Renamed;
         } else if (place == RenamePlan::Place::Temporary) {
-            result.status = RenameStatus::StrandedUnderTemporaryName;
+            result.status = m_plan.groups()[size_t(g)].exchange
+                                ? RenameStatus::UnderAnotherName
+                                : RenameStatus::StrandedUnderTemporaryName;
             m_keepJournal = true;
         } else if (r == failure.row) {
-            result.status =
-                failure.journal ? RenameStatus::JournalFailed : statusOfError(failure.error);
+            result.status = failure.journal   ? RenameStatus::JournalFailed
+                            : failure.changed ? RenameStatus::SourceChanged
+                                              : statusOfError(failure.error);
             result.sysError = failure.error;
         } else if (m_maxState[size_t(g)] > row.indexInGroup) {
             result.status = RenameStatus::RolledBack;
@@ -238,6 +272,32 @@ void RenameEngine::settleGroup(int g, const RenameGroupMover::Result& failure)
             result.status = RenameStatus::BlockedBySkippedRow;
         }
     }
+}
+
+// Before the first swap of a range of groups the journal says they may be swapped, so that a
+// recovery knows which groups to judge by their inodes; one sync for many groups.
+bool RenameEngine::announceExchanges(int g)
+{
+    if (g < m_journal.exchangesEnd() || m_journalBroken)
+        return !m_journalBroken;
+    const int count = qMin(int(kExchangeBatch), int(m_plan.groups().size()) - g);
+    const int e = m_journal.recordExchanges(g, count);
+    if (e != 0) {
+        abortJournal(e);
+        return false;
+    }
+    return true;
+}
+
+bool RenameEngine::useTemporaryNamesFrom(int g)
+{
+    const int e = m_journal.refuseExchangesFrom(g);
+    if (e != 0) {
+        abortJournal(e);
+        return false;
+    }
+    m_plan.dropExchangesFrom(g);
+    return true;
 }
 
 void RenameEngine::closePending()

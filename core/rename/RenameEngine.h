@@ -41,6 +41,10 @@ public:
     // file's name as listed, with the size and modification time the listing read.
     bool prepare(const QByteArray& folderPath, const std::vector<RenameRequest>& requests);
 
+    // Cycles of names are carried out by swapping files where the volume can (the default);
+    // off, they always go through temporary names.
+    void setSwapsAllowed(bool allowed) { m_swapsAllowed = allowed; }
+
     // One step per row.
     int stepCount() const { return int(m_rows.size()); }
     int stepsDone() const { return m_stepsDone; }
@@ -67,6 +71,8 @@ private:
     void advanceGroup(int g, int rowStep);
     void rollBackGroup(int g);
     void settleGroup(int g, const RenameGroupMover::Result& failure);
+    bool announceExchanges(int g);
+    bool useTemporaryNamesFrom(int g);
     void closePending();
     void endPhaseIfDue(int g);
     void abortJournal(int sysError);
@@ -92,6 +98,7 @@ private:
     int m_finishError = 0;
     int m_journalError = 0;
     int m_renamesSincePhase = 0;
+    bool m_swapsAllowed = true;
     bool m_started = false;
     bool m_stopped = false;
     bool m_journalCreated = false;

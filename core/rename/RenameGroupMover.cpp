@@ -2,6 +2,8 @@
 
 #include "platform/SyncedFolder.h"
 
+#include <tuple>
+
 namespace renaming {
 
 RenameGroupMover::RenameGroupMover(const platform::SyncedFolder& folder, RenameJournal& journal)
@@ -15,7 +17,7 @@ RenameGroupMover::Result RenameGroupMover::forward(int g, int* state)
     const RenameGroup& group = plan.groups()[size_t(g)];
     // The closing rename frees the temporary name again; only the mark tells that state
     // from the one before the cycle began.
-    const bool closing = group.cycle && *state == group.length() - 1;
+    const bool closing = group.cycle && !group.exchange && *state == group.length() - 1;
     const Result result = move(plan.forwardStep(g, *state), RenameJournal::Mark::Closing, closing);
     if (result.error == 0)
         ++*state;
@@ -25,7 +27,7 @@ RenameGroupMover::Result RenameGroupMover::forward(int g, int* state)
 RenameGroupMover::Result RenameGroupMover::backward(int g, int* state)
 {
     const RenamePlan& plan = m_journal.plan();
-    const bool cycle = plan.groups()[size_t(g)].cycle;
+    const bool cycle = plan.groups()[size_t(g)].cycle && !plan.groups()[size_t(g)].exchange;
     const Result result = move(plan.backwardStep(g, *state), RenameJournal::Mark::Reverting, cycle);
     if (result.error == 0)
         --*state;
@@ -37,6 +39,22 @@ RenameGroupMover::Result RenameGroupMover::move(const RenameStep& step, RenameJo
 {
     Result result;
     result.row = step.row;
+    if (step.exchange) {
+        // A swap done twice is undone: it goes ahead only on the files it expects.
+        for (const auto& [name, inode, row] : {std::tuple(step.from, step.fromInode, step.fromRow),
+                                               std::tuple(step.to, step.toInode, step.row)}) {
+            const quint64 found = m_folder.inodeOf(name);
+            if (found == inode)
+                continue;
+            result.row = row;
+            result.changed = found != 0;
+            result.error = platform::errorNumber(found == 0 ? platform::FileError::NotFound
+                                                            : platform::FileError::Exists);
+            return result;
+        }
+        result.error = m_folder.exchange(step.from, step.to);
+        return result;
+    }
     const RenamePlan& plan = m_journal.plan();
     const RenamePlanRow& row = plan.rows()[size_t(step.row)];
     if (needsMark && m_marking && m_journal.lastMark(row.group) != mark) {

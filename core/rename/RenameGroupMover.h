@@ -19,6 +19,7 @@ public:
     {
         int error = 0;        // the system's error number, 0 on success
         bool journal = false; // the journal could not be written; nothing was renamed
+        bool changed = false; // a swap's names no longer held the files it expected
         int row = -1;         // the row whose rename it was
     };
 

@@ -7,17 +7,24 @@
 #include <QIODevice>
 #include <QtEndian>
 
+#include <algorithm>
+
 namespace renaming {
 
 namespace {
 
-const QByteArray kMagic = QByteArrayLiteral("ORVENRJ1");
+// Version 2 adds each file's inode and the groups of swaps; a journal of version 1, left by an
+// earlier version of the program, is still read.
+const QByteArray kMagic = QByteArrayLiteral("ORVENRJ2");
+const QByteArray kMagicVersion1 = QByteArrayLiteral("ORVENRJ1");
 constexpr int kLengthSize = 4;
 constexpr int kDigestSize = 16;
 constexpr int kRecordSize = 12;
 constexpr quint8 kMarkRecord = 1;
 constexpr quint8 kPhaseRecord = 2;
 constexpr quint8 kIntentRecord = 3;
+constexpr quint8 kExchangeRecord = 4;
+constexpr quint8 kExchangesRefusedRecord = 5;
 constexpr int kMaxRows = 10000000;
 constexpr int kMaxNameBytes = 255;
 const QByteArray kTemporaryPrefix = QByteArrayLiteral(".orven-tmp-");
@@ -75,11 +82,11 @@ QByteArray encodePlan(const RenamePlan& plan)
     out << qint32(plan.rows().size());
     for (const RenamePlanRow& row : plan.rows()) {
         out << row.oldName << row.newName << row.tempName << row.size << row.mtimeNsec
-            << quint8(row.status);
+            << quint8(row.status) << row.inode;
     }
     out << qint32(plan.groups().size());
     for (const RenameGroup& group : plan.groups()) {
-        out << group.cycle << qint32(group.rows.size());
+        out << group.cycle << group.exchange << qint32(group.rows.size());
         for (const int r : group.rows)
             out << qint32(r);
     }
@@ -105,7 +112,7 @@ bool namesAreSafe(const std::vector<RenamePlanRow>& rows)
 }
 
 // Reads a plan back, refusing anything a plan this program wrote could not hold.
-bool decodePlan(const QByteArray& payload, RenamePlan* plan)
+bool decodePlan(const QByteArray& payload, bool version1, RenamePlan* plan)
 {
     QDataStream in(payload);
     in.setVersion(QDataStream::Qt_6_4);
@@ -117,6 +124,8 @@ bool decodePlan(const QByteArray& payload, RenamePlan* plan)
     for (RenamePlanRow& row : rows) {
         quint8 status = 0;
         in >> row.oldName >> row.newName >> row.tempName >> row.size >> row.mtimeNsec >> status;
+        if (!version1)
+            in >> row.inode;
         if (status > quint8(RenameStatus::Misplaced))
             return false;
         row.status = RenameStatus(status);
@@ -131,8 +140,12 @@ bool decodePlan(const QByteArray& payload, RenamePlan* plan)
     std::vector<bool> used(rows.size(), false);
     for (RenameGroup& group : groups) {
         qint32 count = 0;
-        in >> group.cycle >> count;
-        if (in.status() != QDataStream::Ok || count <= 0 || count > rowCount)
+        in >> group.cycle;
+        if (!version1)
+            in >> group.exchange;
+        in >> count;
+        if (in.status() != QDataStream::Ok || count <= 0 || count > rowCount ||
+            (group.exchange && (!group.cycle || count < 2)))
             return false;
         for (qint32 k = 0; k < count; ++k) {
             qint32 r = -1;
@@ -146,6 +159,10 @@ bool decodePlan(const QByteArray& payload, RenamePlan* plan)
             group.rows.push_back(r);
         }
         if (group.cycle && rows[size_t(group.rows[0])].tempName.isEmpty())
+            return false;
+        // A swap is judged by the inodes found at the names: every file must have one.
+        if (group.exchange && std::any_of(group.rows.begin(), group.rows.end(),
+                                          [&rows](int r) { return rows[size_t(r)].inode == 0; }))
             return false;
     }
     if (in.status() != QDataStream::Ok || !in.atEnd())
@@ -206,6 +223,7 @@ int RenameJournal::create(const platform::SyncedFolder& folder, const RenamePlan
     m_plan = plan;
     m_marks.assign(plan.groups().size(), Mark::None);
     m_lastIntent = Intent();
+    m_exchangesEnd = 0;
     m_groupsDone = 0;
     m_recordsDamaged = false;
     return 0;
@@ -247,8 +265,10 @@ RenameJournal::Load RenameJournal::parse(const QByteArray& bytes, QString* detai
 {
     const int headerSize = kMagic.size() + kLengthSize;
     if (bytes.size() < kMagic.size())
-        return kMagic.startsWith(bytes) ? Load::Incomplete : Load::Damaged;
-    if (!bytes.startsWith(kMagic))
+        return kMagic.startsWith(bytes) || kMagicVersion1.startsWith(bytes) ? Load::Incomplete
+                                                                            : Load::Damaged;
+    const bool version1 = bytes.startsWith(kMagicVersion1);
+    if (!bytes.startsWith(kMagic) && !version1)
         return Load::Damaged;
     if (bytes.size() < headerSize)
         return Load::Incomplete;
@@ -260,7 +280,7 @@ RenameJournal::Load RenameJournal::parse(const QByteArray& bytes, QString* detai
     if (QCryptographicHash::hash(payload, QCryptographicHash::Md5) !=
         bytes.mid(headerSize + payloadSize, kDigestSize))
         return Load::Damaged;
-    if (!decodePlan(payload, &m_plan)) {
+    if (!decodePlan(payload, version1, &m_plan)) {
         *detail = QStringLiteral("its plan holds names this program never writes");
         return Load::Damaged;
     }
@@ -276,6 +296,7 @@ void RenameJournal::readRecords(const QByteArray& bytes, qint64 from)
     const int rowCount = int(m_plan.rows().size());
     m_marks.assign(size_t(groupCount), Mark::None);
     m_lastIntent = Intent();
+    m_exchangesEnd = 0;
     m_groupsDone = 0;
     m_recordsDamaged = false;
     for (qint64 at = from; at + kRecordSize <= bytes.size(); at += kRecordSize) {
@@ -296,6 +317,11 @@ void RenameJournal::readRecords(const QByteArray& bytes, qint64 from)
                    m_plan.rows()[value].group >= 0 && isPlace(mark) && isPlace(extra) &&
                    mark != extra) {
             m_lastIntent = {int(value), RenamePlan::Place(mark), RenamePlan::Place(extra)};
+        } else if (checks && type == kExchangeRecord &&
+                   qint64(value) + ((mark << 8) | extra) <= groupCount) {
+            m_exchangesEnd = qMax(m_exchangesEnd, int(value) + ((mark << 8) | extra));
+        } else if (checks && type == kExchangesRefusedRecord && value < quint32(groupCount)) {
+            m_plan.dropExchangesFrom(int(value));
         } else {
             // Only the record being written when the power went may be garbage.
             m_recordsDamaged = !last;
@@ -363,6 +389,23 @@ int RenameJournal::recordIntent(const Intent& intent)
                                quint32(intent.row), true);
     if (e == 0)
         m_lastIntent = intent;
+    return e;
+}
+
+int RenameJournal::recordExchanges(int firstGroup, int count)
+{
+    const int e = appendRecord(kExchangeRecord, quint8(count >> 8), quint8(count & 0xFF),
+                               quint32(firstGroup), true);
+    if (e == 0)
+        m_exchangesEnd = qMax(m_exchangesEnd, firstGroup + count);
+    return e;
+}
+
+int RenameJournal::refuseExchangesFrom(int group)
+{
+    const int e = appendRecord(kExchangesRefusedRecord, 0, 0, quint32(group), true);
+    if (e == 0)
+        m_plan.dropExchangesFrom(group);
     return e;
 }
 

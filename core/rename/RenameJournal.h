@@ -23,6 +23,10 @@ namespace renaming {
 //   apart (every file under its old name, or every one under its new name);
 // - a rename's intent, appended before a placeholder is made under its target on a file
 //   system without no-replace renames, so that an empty file left by a crash is known;
+// - the groups of swaps about to be carried out, appended before the first of them: a recovery
+//   judges each such group by the inodes found at its names, and knows the groups after the
+//   last such record untouched; and, should the volume refuse a swap, the group from which on
+//   the temporary names are used instead;
 // - the end of a phase, appended once the folder is durable and itself made durable: every
 //   group before the given one is settled (done, or stopped where its failure left it) and
 //   its records are on the disk.
@@ -82,6 +86,11 @@ public:
     // The same mark for several groups, made durable at once.
     int markAll(const std::vector<int>& groups, Mark mark);
     int recordIntent(const Intent& intent);
+    // Groups firstGroup to firstGroup + count - 1 (at most 65,535) may now be swapped.
+    int recordExchanges(int firstGroup, int count);
+    // The volume refused a swap: group `group` and those after it go through their temporary
+    // names (none of them has begun).
+    int refuseExchangesFrom(int group);
     // Every group before `groupsDone` is settled and the folder has been made durable.
     int endPhase(int groupsDone);
     // Deletes the journal and makes the deletion durable.
@@ -90,6 +99,8 @@ public:
     const RenamePlan& plan() const { return m_plan; }
     Mark lastMark(int group) const { return m_marks[size_t(group)]; }
     int groupsDone() const { return m_groupsDone; }
+    // The end of the last range of groups recorded as about to be swapped (0: none).
+    int exchangesEnd() const { return m_exchangesEnd; }
     // The last rename recorded before a placeholder was made, if any.
     bool lastIntent(Intent* intent) const;
     // True when progress records after the plan were unreadable: the marks after them are
@@ -107,6 +118,7 @@ private:
     std::vector<Mark> m_marks;
     Intent m_lastIntent;
     int m_groupsDone = 0;
+    int m_exchangesEnd = 0;
     bool m_recordsDamaged = false;
 };
 

@@ -18,7 +18,8 @@ RenamePlan::RenamePlan(std::vector<RenamePlanRow> rows, std::vector<RenameGroup>
 }
 
 RenamePlan RenamePlan::build(const std::vector<RenameRequest>& requests, const RenameCheck& check,
-                             std::vector<RenameStatus> preset, const QByteArray& tempBase)
+                             std::vector<RenameStatus> preset, const QByteArray& tempBase,
+                             const std::vector<quint64>& inodes, bool exchange)
 {
     const RenameCheck::Result checked = check.check(requests, std::move(preset));
     const int n = int(requests.size());
@@ -32,6 +33,7 @@ RenamePlan RenamePlan::build(const std::vector<RenameRequest>& requests, const R
         row.newName = request.newName;
         row.size = request.size;
         row.mtimeNsec = request.mtimeNsec;
+        row.inode = inodes.empty() ? 0 : inodes[size_t(i)];
         row.status = checked.status[size_t(i)];
         if (row.status == RenameStatus::Pending && checked.holder[size_t(i)] >= 0)
             follower[size_t(checked.holder[size_t(i)])] = i;
@@ -68,6 +70,8 @@ RenamePlan RenamePlan::build(const std::vector<RenameRequest>& requests, const R
             placed[size_t(r)] = true;
             r = follower[size_t(r)];
         } while (r != i);
+        // A group of swaps keeps a temporary name too, for a volume that refuses the swaps.
+        cycle.exchange = exchange && cycle.rows.size() >= 2;
         // Only digits follow the run's prefix: a recovery refuses any other temporary name.
         QByteArray temp = tempBase + QByteArray::number(cycles++);
         while (check.isTaken(temp) || newKeys.count(check.key(temp)) != 0)
@@ -86,10 +90,32 @@ int RenamePlan::totalSteps() const
     return steps;
 }
 
+void RenamePlan::dropExchangesFrom(int g)
+{
+    for (size_t k = size_t(g); k < m_groups.size(); ++k)
+        m_groups[k].exchange = false;
+}
+
+int RenamePlan::rowAtFirstName(int g, int s) const
+{
+    const RenameGroup& group = m_groups[size_t(g)];
+    // Each swap leaves at the first name the file whose old name it swapped with.
+    return s == 0 ? group.rows[0] : group.rows[group.rows.size() - size_t(s)];
+}
+
 RenameStep RenamePlan::forwardStep(int g, int s) const
 {
     const RenameGroup& group = m_groups[size_t(g)];
     const int m = int(group.rows.size());
+    if (group.exchange) {
+        const int other = group.rows[size_t(m - 1 - s)];
+        RenameStep step{other, m_rows[size_t(group.rows[0])].oldName, m_rows[size_t(other)].oldName,
+                        true};
+        step.fromRow = rowAtFirstName(g, s);
+        step.fromInode = m_rows[size_t(step.fromRow)].inode;
+        step.toInode = m_rows[size_t(other)].inode;
+        return step;
+    }
     if (!group.cycle) {
         const RenamePlanRow& row = m_rows[size_t(group.rows[size_t(s)])];
         return {group.rows[size_t(s)], row.oldName, row.newName};
@@ -107,6 +133,12 @@ RenameStep RenamePlan::forwardStep(int g, int s) const
 RenameStep RenamePlan::backwardStep(int g, int s) const
 {
     RenameStep step = forwardStep(g, s - 1);
+    if (step.exchange) {
+        // The same swap again, with the files as it left them.
+        std::swap(step.fromInode, step.toInode);
+        std::swap(step.fromRow, step.row);
+        return step;
+    }
     std::swap(step.from, step.to);
     return step;
 }
@@ -115,6 +147,19 @@ RenamePlan::Place RenamePlan::placeOf(int row, int s) const
 {
     const RenamePlanRow& r = m_rows[size_t(row)];
     const RenameGroup& group = m_groups[size_t(r.group)];
+    if (group.exchange) {
+        // The first row is swapped to its new name first; row i (i >= 1) waits at the first
+        // name from the swap that brought it there until the next one takes it on.
+        const int m = int(group.rows.size());
+        if (r.indexInGroup == 0)
+            return s == 0 ? Place::Old : Place::New;
+        if (r.indexInGroup > m - s)
+            return Place::New;
+        if (r.indexInGroup < m - s)
+            return Place::Old;
+        // At the first name, which is the second row's new name.
+        return r.indexInGroup == 1 ? Place::New : Place::Temporary;
+    }
     if (group.cycle) {
         if (s == 0)
             return Place::Old;
@@ -133,6 +178,9 @@ QByteArray RenamePlan::nameAt(int row, Place place) const
     case Place::Old:
         return r.oldName;
     case Place::Temporary:
+        // A swapped file waits under the first row's old name.
+        if (m_groups[size_t(r.group)].exchange)
+            return m_rows[size_t(m_groups[size_t(r.group)].rows[0])].oldName;
         return r.tempName;
     case Place::New:
         return r.newName;

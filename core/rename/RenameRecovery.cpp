@@ -95,10 +95,38 @@ void RenameRecovery::findPlaceholder()
         m_placeholder = to;
 }
 
+// A group of swaps never frees a name: where it stands is read from the inodes at its names.
+// The file at the first row's old name tells the state; every other name must then hold the
+// file that state puts there, or the group was changed outside the run.
+int RenameRecovery::exchangeState(int g) const
+{
+    if (g >= m_journal.exchangesEnd())
+        return 0; // never announced, so never swapped
+    const RenamePlan& plan = m_journal.plan();
+    const RenameGroup& group = plan.groups()[size_t(g)];
+    const int members = int(group.rows.size());
+    const quint64 atFirst = m_folder->inodeOf(plan.rows()[size_t(group.rows[0])].oldName);
+    int state = -1;
+    for (int s = 0; s <= group.length() && state < 0; ++s) {
+        if (plan.rows()[size_t(plan.rowAtFirstName(g, s))].inode == atFirst)
+            state = s;
+    }
+    if (state < 0 || members < 2)
+        return -1;
+    for (const int r : group.rows) {
+        const QByteArray name = plan.nameAt(r, plan.placeOf(r, state));
+        if (m_folder->inodeOf(name) != plan.rows()[size_t(r)].inode)
+            return -1;
+    }
+    return state;
+}
+
 int RenameRecovery::inferState(int g) const
 {
     const RenamePlan& plan = m_journal.plan();
     const RenameGroup& group = plan.groups()[size_t(g)];
+    if (group.exchange)
+        return exchangeState(g);
     // Each state of a group leaves exactly one of its names free.
     const std::vector<QByteArray> names = plan.groupNames(g);
     int absent = -1;
@@ -234,12 +262,15 @@ void RenameRecovery::settle(int g, Action action, const RenameGroupMover::Result
         const RenamePlan::Place place = plan.placeOf(r, state);
         row.currentName = plan.nameAt(r, place);
         if (place == RenamePlan::Place::Temporary) {
-            row.status = RenameStatus::StrandedUnderTemporaryName;
+            row.status = plan.groups()[size_t(g)].exchange
+                             ? RenameStatus::UnderAnotherName
+                             : RenameStatus::StrandedUnderTemporaryName;
         } else if (place == goal) {
             row.status =
                 place == RenamePlan::Place::New ? RenameStatus::Renamed : RenameStatus::Unchanged;
         } else if (r == failure.row) {
-            row.status = statusOfError(failure.error);
+            row.status =
+                failure.changed ? RenameStatus::SourceChanged : statusOfError(failure.error);
             row.sysError = failure.error;
         } else {
             row.status = RenameStatus::BlockedBySkippedRow;
@@ -256,7 +287,7 @@ void RenameRecovery::placeStray(int g, Action action)
         row.status = RenameStatus::Misplaced;
         row.currentName.clear();
     }
-    if (!group.cycle)
+    if (!group.cycle || group.exchange)
         return;
     const RenamePlanRow& lead = plan.rows()[size_t(group.rows[0])];
     if (!isTaken(lead.tempName))
@@ -283,7 +314,8 @@ void RenameRecovery::removeJournal()
     if (m_folder->sync() != 0)
         return;
     for (const Row& row : m_rows) {
-        if (row.status == RenameStatus::StrandedUnderTemporaryName)
+        if (row.status == RenameStatus::StrandedUnderTemporaryName ||
+            row.status == RenameStatus::UnderAnotherName)
             return;
     }
     m_journalRemoved = m_journal.remove(*m_folder) == 0;

@@ -96,6 +96,7 @@ private:
     bool isTaken(const QByteArray& name) const;
     void findPlaceholder();
     int inferState(int g) const;
+    int exchangeState(int g) const;
     int stateFromEnds(int g) const;
     void driveGroup(int g, int target);
     void placeStray(int g, Action action);

@@ -69,6 +69,9 @@ QString statusText(RenameStatus status)
             "The run could not be recorded in the program's data folder, so it did not start.");
     case RenameStatus::RunTooLarge:
         return QStringLiteral("The run is too large for its journal, so it did not start.");
+    case RenameStatus::UnderAnotherName:
+        return QStringLiteral("The file is under the name of another file of the run; finish or "
+                              "roll back the run to place it.");
     }
     return QString();
 }

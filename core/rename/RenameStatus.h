@@ -32,6 +32,7 @@ enum class RenameStatus
     Misplaced,
     RunRecordFailed,
     RunTooLarge,
+    UnderAnotherName,
 };
 
 // True for the outcomes that leave the file under its new name.
