@@ -563,7 +563,7 @@ QList<TrackLine> TForm1::trackLines() const
 {
     QList<TrackLine> lines;
     for (const TrackRow& row : m_model->rows())
-        lines.append({row.caption, row.subItems.at(TrackRow::Title)});
+        lines.append({row.caption(), row.title()});
     return lines;
 }
 

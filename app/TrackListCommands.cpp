@@ -168,8 +168,7 @@ int TrackListCommands::ListView1Compare(const TrackRow& a, const TrackRow& b) co
 
 void TrackListCommands::sortTrackList()
 {
-    m_model->sortRows(
-        [this](const TrackRow& a, const TrackRow& b) { return ListView1Compare(a, b); });
+    m_model->reorderRows(trackrules::sortedOrder(m_model->rows(), m_sortColumn));
 }
 
 void TrackListCommands::applyColumnCaptions()

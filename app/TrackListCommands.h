@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/rename/RenameCheck.h"
 #include "core/TrackRow.h"
+#include "core/rename/RenameCheck.h"
 #include "explorer/ListingRow.h"
 
 #include <QByteArray>
@@ -61,7 +61,7 @@ public:
     void ListView1ColumnClick(int column);
     void SortByListingColumn(int trackColumn, int listingColumn);
     int ListView1Compare(const TrackRow& a, const TrackRow& b) const;
-    // Sorts the rows with ListView1Compare on the current sort column.
+    // Sorts the rows as ListView1Compare orders them on the current sort column.
     void sortTrackList();
 
     // Sets the five plain column captions of the current language.

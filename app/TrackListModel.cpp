@@ -6,10 +6,6 @@
 #include <QApplication>
 #include <QStyle>
 
-#include <algorithm>
-#include <numeric>
-#include <vector>
-
 TrackListModel::TrackListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 int TrackListModel::rowCount(const QModelIndex& parent) const
@@ -70,7 +66,7 @@ Qt::ItemFlags TrackListModel::flags(const QModelIndex& index) const
 
 QString TrackListModel::columnText(const TrackRow& row, int column)
 {
-    return column == 0 ? row.caption : row.subItems.value(column - 1);
+    return trackrules::columnText(row, column);
 }
 
 void TrackListModel::setHeaderCaption(int column, const QString& caption)
@@ -108,9 +104,6 @@ void TrackListModel::removeTrackRow(int index)
 void TrackListModel::numberRows(qint64 start, qint64 increment)
 {
     renamerequests::numberRows(&m_rows, start, increment);
-    for (TrackRow& row : m_rows)
-        row.subItems[TrackRow::Preview] =
-            trackrules::previewName(row.newName, row.subItems.at(TrackRow::Title));
 }
 
 void TrackListModel::setPreviewProblems(const QStringList& problems)
@@ -133,14 +126,10 @@ QIcon TrackListModel::warningIcon() const
     return m_warningIcon;
 }
 
-void TrackListModel::sortRows(const Compare& compare)
+void TrackListModel::reorderRows(const std::vector<int>& order)
 {
+    Q_ASSERT(order.size() == size_t(m_rows.size()));
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-
-    std::vector<int> order(size_t(m_rows.size()));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return compare(m_rows.at(a), m_rows.at(b)) < 0; });
 
     QVector<TrackRow> sorted;
     sorted.reserve(m_rows.size());
@@ -149,7 +138,7 @@ void TrackListModel::sortRows(const Compare& compare)
         sorted.append(m_rows.at(order[newRow]));
         newRowOf[size_t(order[newRow])] = int(newRow);
     }
-    m_rows = sorted;
+    m_rows = std::move(sorted);
 
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <QVector>
 
-#include <functional>
+#include <vector>
 
 // The rows of the track list in the order the user sees them. Rows stay where they are put:
 // only an explicit sortRows() reorders them.
@@ -45,16 +45,16 @@ public:
     void insertTrackRow(int position, const TrackRow& row);
     void removeTrackRow(int index);
     // Gives every row its new name, numbered from `start` by `increment` from the top; the
-    // Preview column shows them once setPreviewProblems() has run.
+    // Preview column shows the new names once setPreviewProblems() has run.
     void numberRows(qint64 start, qint64 increment);
     // The reason each row's rename would fail (empty when it would not), one per row from the
     // top. A row with a reason shows a warning icon in its Preview cell and the reason as the
     // cell's tooltip.
     void setPreviewProblems(const QStringList& problems);
 
-    // Stable sort; `compare` returns negative when its first row goes first.
-    using Compare = std::function<int(const TrackRow&, const TrackRow&)>;
-    void sortRows(const Compare& compare);
+    // Puts the rows in `order` (old row indexes, one per row, in their new order); selections
+    // and the current row follow their rows.
+    void reorderRows(const std::vector<int>& order);
 
 private:
     bool isRowIndex(const QModelIndex& index) const;

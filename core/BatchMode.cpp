@@ -181,9 +181,9 @@ void printPreview(const QVector<TrackRow>& rows, QTextStream& out)
     for (const TrackRow& row : rows) {
         const QByteArray preview = renamerequests::previewBytes(row);
         const QByteArray title = preview.mid(preview.indexOf(' ') + 1);
-        out << nameescape::escaped(row.caption.toUtf8()) << '\t' << nameescape::escaped(title)
-            << '\t' << row.subItems.at(TrackRow::SizeText) << '\t'
-            << row.subItems.at(TrackRow::DateText) << '\t' << nameescape::escaped(preview) << '\n';
+        out << nameescape::escaped(row.caption().toUtf8()) << '\t' << nameescape::escaped(title)
+            << '\t' << row.subItem(TrackRow::SizeText) << '\t' << row.subItem(TrackRow::DateText)
+            << '\t' << nameescape::escaped(preview) << '\n';
     }
 }
 

@@ -49,9 +49,11 @@ QVector<TrackRow> tracks(const QVector<ListingRow>& listing)
 
 void sortTracks(QVector<TrackRow>* rows, int column)
 {
-    std::stable_sort(rows->begin(), rows->end(), [column](const TrackRow& a, const TrackRow& b) {
-        return trackrules::compareRows(a, b, column) < 0;
-    });
+    QVector<TrackRow> sorted;
+    sorted.reserve(rows->size());
+    for (const int index : trackrules::sortedOrder(*rows, column))
+        sorted.append(std::move((*rows)[index]));
+    *rows = std::move(sorted);
 }
 
 QVector<TrackRow> orderedTracks(const QVector<ListingRow>& listing, Order order)

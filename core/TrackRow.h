@@ -2,11 +2,14 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
-// One row of the track list. The texts are what the list shows; the file data is kept out of
-// sight so that the rename run renames the file the row was made from, not a name rebuilt from
-// its texts.
+#include <memory>
+
+class ListingTexts;
+
+// One row of the track list: the listed file's raw values, from which the texts the list shows
+// are written when asked for, and the new name the numbering gave it. The rename run renames the
+// file the row was made from, by its name bytes, not a name rebuilt from its texts.
 struct TrackRow
 {
     enum SubItem
@@ -18,15 +21,19 @@ struct TrackRow
         SubItemCount = 4
     };
 
-    QString caption; // current number text, or empty
-    QStringList subItems = QStringList(SubItemCount, QString());
-
     QByteArray nameBytes; // the listed file's name on disk
     qint64 size = 0;
     qint64 mtimeNsec = 0;
+    // The texts of the folder pass the row was listed in: size unit, date patterns and zone.
+    std::shared_ptr<const ListingTexts> texts;
     // The name the numbering gives the file; empty until the rows are numbered.
     QByteArray newName;
-
     // Why renaming the file to its preview name would fail; empty when it would not.
     QString previewProblem;
+    bool isFolder = false;
+
+    // The current number text, or empty.
+    QString caption() const;
+    QString subItem(int index) const;
+    QString title() const;
 };

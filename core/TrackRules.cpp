@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <numeric>
 
 namespace trackrules {
 
@@ -147,17 +148,16 @@ NameSplit splitBaseName(const QString& baseName)
 QVector<TrackRow> trackRowsFromListing(const QVector<ListingRow>& listing)
 {
     QVector<TrackRow> rows;
+    rows.reserve(listing.size());
     for (const ListingRow& entry : listing) {
-        if (!isMp3Name(entry.caption))
+        if (entry.kind == ListingRow::Kind::Drive || !isMp3Name(entry.caption()))
             continue;
-        const NameSplit split = splitBaseName(baseName(entry.caption));
         TrackRow row;
-        row.caption = split.number;
-        row.subItems = {split.title, entry.subItems.value(0), entry.subItems.value(2),
-                        QString::fromUtf16(PreviewPlaceholder)};
         row.nameBytes = entry.nameBytes;
         row.size = entry.size;
         row.mtimeNsec = entry.mtimeNsec;
+        row.texts = entry.texts;
+        row.isFolder = entry.isFolder();
         rows.append(row);
     }
     return rows;
@@ -223,11 +223,29 @@ int compareText(const QString& a, const QString& b)
     return int(a.size() - b.size());
 }
 
+QString columnText(const TrackRow& row, int column)
+{
+    return column == 0 ? row.caption() : row.subItem(column - 1);
+}
+
 int compareRows(const TrackRow& a, const TrackRow& b, int sortColumn)
 {
-    if (sortColumn == 0)
-        return compareText(a.caption, b.caption);
-    return compareText(a.subItems.value(sortColumn - 1), b.subItems.value(sortColumn - 1));
+    return compareText(columnText(a, sortColumn), columnText(b, sortColumn));
+}
+
+std::vector<int> sortedOrder(const QVector<TrackRow>& rows, int sortColumn)
+{
+    // Each row's text once, not once per comparison.
+    std::vector<QString> keys;
+    keys.reserve(size_t(rows.size()));
+    for (const TrackRow& row : rows)
+        keys.push_back(columnText(row, sortColumn));
+    std::vector<int> order(keys.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) {
+        return compareText(keys[size_t(a)], keys[size_t(b)]) < 0;
+    });
+    return order;
 }
 
 } // namespace trackrules

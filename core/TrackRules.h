@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVector>
 
+#include <vector>
+
 // The rules of the track list that need no window: which listing rows are tracks, how a file
 // name splits into number and title, the integer texts of the name and of the two spin boxes,
 // the preview names and the comparison the list sorts with.
@@ -73,7 +75,11 @@ QString previewName(const QByteArray& newName, const QString& title);
 // Byte-wise comparison of the 8-bit forms (Windows-1252, Latin-1 for what it lacks) with ASCII
 // letters folded to capitals: the first differing byte decides, a prefix comes first.
 int compareText(const QString& a, const QString& b);
+// Column 0 of the track list shows the caption, columns 1 to 4 the four sub-items.
+QString columnText(const TrackRow& row, int column);
 // The track-list comparison: sort column 0 compares the captions, column k the sub-items k - 1.
 int compareRows(const TrackRow& a, const TrackRow& b, int sortColumn);
+// The row indexes of `rows` sorted by compareRows on `sortColumn`; ties keep their order.
+std::vector<int> sortedOrder(const QVector<TrackRow>& rows, int sortColumn);
 
 } // namespace trackrules

@@ -2,22 +2,14 @@
 
 #include "explorer/VxFileListSort.h"
 #include "platform/DirEnum.h"
-#include "platform/ui/ImageList.h"
 #include "platform/TypeNames.h"
+#include "platform/ui/ImageList.h"
 
 #include <QIcon>
 
 namespace {
 
 constexpr int kColumnCount = 5;
-constexpr int kKindItem = 5;
-constexpr int kPathItem = 4;
-constexpr int kTypeItem = 1;
-
-bool isKind(const ListingRow& row, QLatin1String kind)
-{
-    return row.subItems.size() > kKindItem && row.subItems.at(kKindItem) == kind;
-}
 
 // The parent row's own picture, appended to the image list the first time a parent row shows.
 int parentIconIndex()
@@ -73,8 +65,8 @@ void VxFileListModel::appendRows(QVector<ListingRow>&& rows)
 quint8 VxFileListModel::pendingFor(const ListingRow& row) const
 {
     quint8 pending = row.imageIndex < 0 ? PendingIcon : 0;
-    if (m_layout == Layout::Files && !row.nameBytes.isEmpty() && row.subItems.size() > kTypeItem &&
-        row.subItems.at(kTypeItem).isEmpty())
+    const bool entry = row.kind == ListingRow::Kind::File || row.kind == ListingRow::Kind::Folder;
+    if (m_layout == Layout::Files && entry && row.typeText().isEmpty())
         pending |= PendingType;
     return pending;
 }
@@ -120,8 +112,8 @@ void VxFileListModel::resolveType(int row) const
         return;
     pending &= quint8(~PendingType);
     ListingRow& listed = m_rows[row];
-    listed.subItems[kTypeItem] = platform::typeNameFor(platform::displayName(listed.nameBytes),
-                                                       isKind(listed, QLatin1String("dir")));
+    listed.fixedTexts = QStringList{
+        platform::typeNameFor(platform::displayName(listed.nameBytes), listed.isFolder())};
 }
 
 void VxFileListModel::resolveIcon(int row) const
@@ -131,15 +123,13 @@ void VxFileListModel::resolveIcon(int row) const
         return;
     pending &= quint8(~PendingIcon);
     ListingRow& listed = m_rows[row];
-    const bool isDir = isKind(listed, QLatin1String("dir"));
-    if (isDir && listed.nameBytes.isEmpty() && m_layout == Layout::Files) {
+    if (listed.kind == ListingRow::Kind::Parent && m_layout == Layout::Files) {
         listed.imageIndex = parentIconIndex();
         return;
     }
-    const QString path =
-        listed.subItems.size() > kPathItem ? listed.subItems.at(kPathItem) : QString();
     listed.imageIndex = platform::ImageList::instance().iconIndexFor(
-        path, isDir || isKind(listed, QLatin1String("drv")));
+        listed.subItem(ListingRow::PathItem),
+        listed.isFolder() || listed.kind == ListingRow::Kind::Drive);
 }
 
 Qt::Alignment VxFileListModel::alignment(int column) const
@@ -167,11 +157,10 @@ QVariant VxFileListModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole: {
         if (column == 0)
-            return m_rows.at(row).caption;
-        if (m_layout == Layout::Files && column - 1 == kTypeItem)
+            return m_rows.at(row).caption();
+        if (m_layout == Layout::Files && column - 1 == ListingRow::TypeItem)
             resolveType(row);
-        const QStringList& items = m_rows.at(row).subItems;
-        return column - 1 < items.size() ? items.at(column - 1) : QString();
+        return m_rows.at(row).subItem(column - 1);
     }
     case Qt::DecorationRole:
         if (column != 0)

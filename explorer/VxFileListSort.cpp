@@ -5,13 +5,6 @@
 
 namespace {
 
-const QString kDirKind = QStringLiteral("dir");
-
-QString subItem(const ListingRow& row, int index)
-{
-    return index < row.subItems.size() ? row.subItems.at(index) : QString();
-}
-
 // Only these languages upper-case some letters differently from the Unicode default
 // (the dotted and dotless i); elsewhere the plain mapping gives the locale's result without the
 // cost of a locale-aware conversion per row.
@@ -72,22 +65,6 @@ VxFileListSort::VxFileListSort(int column, bool descending, const QString& paren
 {
 }
 
-qint64 VxFileListSort::sizeKey(const QString& sizeText)
-{
-    if (sizeText == QLatin1String(" "))
-        return 0;
-    const qsizetype unit = sizeText.indexOf(QLatin1Char('K'));
-    const QString number = unit >= 0 ? sizeText.left(unit - 1) : sizeText;
-    bool ok = false;
-    const qint64 value = number.trimmed().toLongLong(&ok);
-    return ok ? value : 0;
-}
-
-qint64 VxFileListSort::timeKey(const QString& timeKeyText)
-{
-    return timeKeyText.toLongLong();
-}
-
 void VxFileListSort::appendUpper(QString& arena, const QString& caption) const
 {
     // Most names are ASCII: upper-cased here without a string of their own per row, unless the
@@ -105,26 +82,27 @@ void VxFileListSort::appendUpper(QString& arena, const QString& caption) const
 VxFileListSort::Key VxFileListSort::keyOf(const ListingRow& row, QString& arena) const
 {
     Key key;
-    key.isDir = subItem(row, 5) == kDirKind;
-    key.isParent = row.caption == m_parentCaption;
+    key.isDir = row.isFolder();
+    const QString caption = row.caption();
+    key.isParent = caption == m_parentCaption;
     switch (m_column) {
     case vxcolumn::Name:
         key.offset = arena.size();
-        appendUpper(arena, row.caption);
+        appendUpper(arena, caption);
         key.length = arena.size() - key.offset;
         packHead(QStringView(arena).mid(key.offset, key.length), key.head);
         break;
     case vxcolumn::Size:
-        key.number = sizeKey(subItem(row, 0));
+        key.number = row.sizeKey();
         break;
     case vxcolumn::Modified:
-        key.number = timeKey(subItem(row, 6));
+        key.number = row.mtimeNsec;
         break;
     case vxcolumn::Type:
-        key.text = subItem(row, 1);
+        key.text = row.subItem(ListingRow::TypeItem);
         break;
     case vxcolumn::Attr:
-        key.text = subItem(row, 3);
+        key.text = row.subItem(ListingRow::AttributesItem);
         break;
     default:
         break;
@@ -175,7 +153,7 @@ QVector<int> VxFileListSort::order(const QVector<ListingRow>& rows) const
     if (m_column == vxcolumn::Name) {
         qsizetype total = 0;
         for (const ListingRow& row : rows)
-            total += row.caption.size();
+            total += row.nameBytes.size();
         arena.reserve(total);
     }
     QVector<Key> keys;

@@ -19,10 +19,11 @@ constexpr int Attr = 4;
 // result inverted when descending, except where the parent row takes part.
 //
 // `compare` decides one pair the way the list's compare handler does. `order` sorts a whole
-// listing: it computes each row's key once (upper-cased caption, size number, time number), so
-// sorting 100,000 rows does not upper-case captions per comparison. Because comparisons with
-// the parent row are never inverted, the pairwise rule is not a consistent order in a
-// descending sort (the parent row would sit before some folders and after others); there the
+// listing: it computes each row's key once (upper-cased caption, the size as the row's size
+// text counts it, the modification time), so sorting 100,000 rows does not upper-case captions
+// per comparison; numbers are compared as raw values, never read back from texts. Because
+// comparisons with the parent row are never inverted, the pairwise rule is not a consistent order
+// in a descending sort (the parent row would sit before some folders and after others); there the
 // parent row goes first, which is where the pairwise rule puts it for Name and Size.
 class VxFileListSort
 {
@@ -34,13 +35,6 @@ public:
 
     // The row indexes of `rows` in sorted order; rows that tie keep their relative order.
     QVector<int> order(const QVector<ListingRow>& rows) const;
-
-    // The number a size text stands for: " " (a folder) is 0, "4460 KB" is 4460 and "4567890"
-    // is 4567890. Both units are read whatever the list's unit is now, so a list whose unit
-    // changed since it was read still sorts by its texts; a text that is no number counts as 0.
-    static qint64 sizeKey(const QString& sizeText);
-    // The time key text read back as a number; 0 when it is none.
-    static qint64 timeKey(const QString& timeKeyText);
 
 private:
     struct Key

@@ -1,13 +1,13 @@
 #include "explorer/VxFileListing.h"
 
-#include "explorer/VxDateTimePattern.h"
+#include "explorer/ListingTexts.h"
 #include "explorer/VxFileListRules.h"
 #include "explorer/VxFileListTexts.h"
 #include "explorer/VxPathUtils.h"
 #include "platform/DirEnum.h"
-#include "platform/LocalTime.h"
 #include "platform/Volumes.h"
 
+#include <memory>
 #include <vector>
 
 namespace vxfilelist {
@@ -16,65 +16,6 @@ namespace {
 
 constexpr quint32 kFolderBit = 0x10;
 constexpr quint32 kFilteredBits = 0x01 | 0x02 | 0x04;
-constexpr qint64 kNsecPerSec = 1000000000LL;
-
-const QString& blankText()
-{
-    static const QString text = QStringLiteral(" ");
-    return text;
-}
-
-const QString& dirKind()
-{
-    static const QString text = QStringLiteral("dir");
-    return text;
-}
-
-const QString& fileKind()
-{
-    static const QString text = QStringLiteral("file");
-    return text;
-}
-
-// The modified text depends on the whole second only (the patterns have no
-// finer token), and the files of a folder often share their seconds, so rows
-// share the texts too: a small cache indexed by the second, which costs
-// nothing to look up when every file has a time of its own. The pattern is read
-// once for the whole pass.
-class ModifiedTexts
-{
-public:
-    ModifiedTexts(const QString& datePattern, const QString& timePattern)
-        : m_pattern(datePattern + u' ' + timePattern, VxFormatSettings::runtime()), m_slots(kSlots)
-    {
-    }
-
-    QString textFor(qint64 mtimeNsec)
-    {
-        qint64 seconds = mtimeNsec / kNsecPerSec;
-        if (mtimeNsec % kNsecPerSec < 0)
-            --seconds;
-        Slot& slot = m_slots[size_t(quint64(seconds) % kSlots)];
-        if (!slot.filled || slot.seconds != seconds) {
-            slot.filled = true;
-            slot.seconds = seconds;
-            slot.text = FileTimeToText(seconds * kNsecPerSec, m_pattern);
-        }
-        return slot.text;
-    }
-
-private:
-    static constexpr size_t kSlots = 4096;
-    struct Slot
-    {
-        bool filled = false;
-        qint64 seconds = 0;
-        QString text;
-    };
-
-    VxDateTimePattern m_pattern;
-    std::vector<Slot> m_slots;
-};
 
 // Windows-style masks: a pattern ending in ".*" also matches a name without an
 // extension, so
@@ -86,28 +27,20 @@ bool matchesMask(const QByteArray& pattern, const QByteArray& name)
     return pattern.endsWith(".*") && platform::wildcardMatch(pattern.chopped(2), name);
 }
 
-ListingRow entryRow(const platform::DirEntry& entry, const QString& folder,
-                    const VxListingOptions& options, ModifiedTexts& modifiedTexts)
+ListingRow entryRow(platform::DirEntry&& entry, const std::shared_ptr<const ListingTexts>& texts)
 {
-    const bool isDir = entry.attributes & kFolderBit;
-    const bool isParent = entry.name == "..";
-    const QString name = platform::displayName(entry.name);
-
     ListingRow row;
     row.size = entry.size;
     row.mtimeNsec = entry.mtimeNsec;
-    row.subItems.reserve(7);
-    if (isParent) {
-        row.caption = options.parentDirCaption;
-        row.subItems << blankText() << blankText() << blankText() << blankText();
+    row.attributes = entry.attributes;
+    row.texts = texts;
+    if (entry.name == "..") {
+        row.kind = ListingRow::Kind::Parent;
     } else {
-        row.nameBytes = entry.name;
-        row.caption = options.hideFileExt ? captionWithoutExtension(name) : name;
-        row.subItems << sizeText(isDir, entry.size, options.fileSize) << QString()
-                     << modifiedTexts.textFor(entry.mtimeNsec) << attributesText(entry.attributes);
+        row.kind =
+            (entry.attributes & kFolderBit) ? ListingRow::Kind::Folder : ListingRow::Kind::File;
+        row.nameBytes = std::move(entry.name);
     }
-    row.subItems << folder + name << (isDir ? dirKind() : fileKind())
-                 << timeKeyText(entry.mtimeNsec);
     return row;
 }
 
@@ -138,10 +71,17 @@ bool addFiles(QVector<ListingRow>& rows, const QByteArray& directory, const QByt
     if (!read)
         return false;
 
-    ModifiedTexts modifiedTexts(options.datePattern, options.timePattern);
+    ListingTexts::Options textOptions;
+    textOptions.folder = folder;
+    textOptions.parentDirCaption = options.parentDirCaption;
+    textOptions.hideFileExt = options.hideFileExt;
+    textOptions.fileSize = options.fileSize;
+    textOptions.datePattern = options.datePattern;
+    textOptions.timePattern = options.timePattern;
+    const auto texts = std::make_shared<const ListingTexts>(textOptions);
     const qsizetype before = rows.size();
     rows.reserve(before + qsizetype(entries.size()));
-    for (const platform::DirEntry& entry : entries) {
+    for (platform::DirEntry& entry : entries) {
         if (widened && !matchesMask(namePattern, entry.name))
             continue;
         if ((entry.attributes & kFolderBit) != (mask & kFolderBit))
@@ -150,7 +90,7 @@ bool addFiles(QVector<ListingRow>& rows, const QByteArray& directory, const QByt
             continue;
         if (entry.name == "." || (entry.name == ".." && !options.parentDirEnabled))
             continue;
-        rows.append(entryRow(entry, folder, options, modifiedTexts));
+        rows.append(entryRow(std::move(entry), texts));
     }
     return rows.size() > before;
 }
@@ -159,17 +99,18 @@ void addDrives(QVector<ListingRow>& rows, TLanguage language, const QLocale& loc
 {
     for (const platform::Volume& volume : platform::listVolumes()) {
         ListingRow row;
-        row.caption =
-            QStringLiteral(" (") + volume.mountPoint + QStringLiteral(")  ") + volume.label;
+        row.kind = ListingRow::Kind::Drive;
         qint64 totalKB = 0;
         qint64 freeKB = 0;
         if (!skipsDriveSizes(volume.type)) {
             totalKB = driveKilobytes(platform::volumeTotalBytes(volume.mountPoint));
             freeKB = driveKilobytes(platform::volumeFreeBytes(volume.mountPoint));
         }
-        row.subItems << driveTypeText(volume.type, language) << driveSpaceText(totalKB, locale)
-                     << driveSpaceText(freeKB, locale) << QString()
-                     << EnsureTrailingBackslash(volume.mountPoint) << QStringLiteral("drv");
+        row.fixedTexts << QStringLiteral(" (") + volume.mountPoint + QStringLiteral(")  ") +
+                              volume.label
+                       << driveTypeText(volume.type, language) << driveSpaceText(totalKB, locale)
+                       << driveSpaceText(freeKB, locale) << QString()
+                       << EnsureTrailingBackslash(volume.mountPoint) << QStringLiteral("drv");
         rows.append(row);
     }
 }

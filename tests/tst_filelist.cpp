@@ -1,3 +1,4 @@
+#include "explorer/VxFileListing.h"
 #include "explorer/VxFilelistView28.h"
 #include "explorer/VxPathUtils.h"
 #include "platform/Volumes.h"
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -81,6 +83,8 @@ private slots:
     void drivesView();
     void languageChange();
     void dateFormatLeavesRows();
+    void timeZoneOfTheLastReRead_data();
+    void timeZoneOfTheLastReRead();
     void invalidUtf8Name();
     void lazyTypesAndIcons();
 };
@@ -193,31 +197,31 @@ void TestFileList::rowFields()
     QCOMPARE(captions(f.view),
              (QStringList{u" Parent"_s, u"sub"_s, u".h.mp3"_s, u"ro.mp3"_s, u"song.mp3"_s}));
     for (const ListingRow& row : f.view.rows())
-        QCOMPARE(row.subItems.size(), 7);
+        QCOMPARE(row.subItemCount(), 7);
 
     const ListingRow& parent = f.view.rows().at(0);
-    QCOMPARE(parent.subItems.mid(0, 4), QStringList(4, u" "_s));
-    QCOMPARE(parent.subItems.at(4), folder + u".."_s);
-    QCOMPARE(parent.subItems.at(5), u"dir"_s);
+    QCOMPARE(parent.subItems().mid(0, 4), QStringList(4, u" "_s));
+    QCOMPARE(parent.subItem(4), folder + u".."_s);
+    QCOMPARE(parent.subItem(5), u"dir"_s);
     QVERIFY(parent.nameBytes.isEmpty());
 
     const ListingRow& sub = f.view.rows().at(1);
-    QCOMPARE(sub.subItems.at(0), u" "_s);
-    QCOMPARE(sub.subItems.at(4), folder + u"sub"_s);
-    QCOMPARE(sub.subItems.at(5), u"dir"_s);
+    QCOMPARE(sub.subItem(0), u" "_s);
+    QCOMPARE(sub.subItem(4), folder + u"sub"_s);
+    QCOMPARE(sub.subItem(5), u"dir"_s);
 
-    QCOMPARE(f.view.rows().at(2).subItems.at(3), u"AH"_s);
-    QCOMPARE(f.view.rows().at(3).subItems.at(3), u"AR"_s);
+    QCOMPARE(f.view.rows().at(2).subItem(3), u"AH"_s);
+    QCOMPARE(f.view.rows().at(3).subItem(3), u"AR"_s);
 
     const ListingRow& song = f.view.rows().at(4);
     QCOMPARE(song.nameBytes, QByteArray("song.mp3"));
-    QCOMPARE(song.subItems.at(0), u"1 KB"_s);
-    QCOMPARE(song.subItems.at(3), u"A"_s);
-    QCOMPARE(song.subItems.at(4), folder + u"song.mp3"_s);
-    QCOMPARE(song.subItems.at(5), u"file"_s);
+    QCOMPARE(song.subItem(0), u"1 KB"_s);
+    QCOMPARE(song.subItem(3), u"A"_s);
+    QCOMPARE(song.subItem(4), folder + u"song.mp3"_s);
+    QCOMPARE(song.subItem(5), u"file"_s);
     QCOMPARE(song.mtimeNsec, when.toMSecsSinceEpoch() * 1000000);
-    QCOMPARE(song.subItems.at(6).toLongLong(), song.mtimeNsec);
-    QCOMPARE(song.subItems.at(2),
+    QCOMPARE(song.subItem(6).toLongLong(), song.mtimeNsec);
+    QCOMPARE(song.subItem(2),
              FileTimeToText(song.mtimeNsec, f.view.datePatternText(), f.view.timePatternText()));
     QCOMPARE(song.size, qint64(1));
 }
@@ -251,14 +255,14 @@ void TestFileList::sizes()
     FileListFixture f;
     f.view.setDirectory(dir.path());
     QCOMPARE(f.view.rowCount(), 1);
-    QCOMPARE(f.view.rows().at(0).subItems.at(0), kb);
+    QCOMPARE(f.view.rows().at(0).subItem(0), kb);
     QCOMPARE(f.view.rows().at(0).size, size);
 
     // The unit applies at the next re-read only.
     f.view.setFileSize(fsByte);
-    QCOMPARE(f.view.rows().at(0).subItems.at(0), kb);
+    QCOMPARE(f.view.rows().at(0).subItem(0), kb);
     f.view.UpdateFileList();
-    QCOMPARE(f.view.rows().at(0).subItems.at(0), bytes);
+    QCOMPARE(f.view.rows().at(0).subItem(0), bytes);
 }
 
 void TestFileList::headerSort_data()
@@ -384,13 +388,13 @@ void TestFileList::drivesView()
     for (int i = 0; i < f.view.rowCount(); ++i) {
         const ListingRow& row = f.view.rows().at(i);
         const platform::Volume& volume = volumes.at(size_t(i));
-        QCOMPARE(row.caption, u" ("_s + volume.mountPoint + u")  "_s + volume.label);
-        QCOMPARE(row.subItems.size(), 6);
-        QVERIFY2(space.match(row.subItems.at(1)).hasMatch(), qPrintable(row.subItems.at(1)));
-        QVERIFY2(space.match(row.subItems.at(2)).hasMatch(), qPrintable(row.subItems.at(2)));
-        QCOMPARE(row.subItems.at(3), QString());
-        QVERIFY(row.subItems.at(4).endsWith(u'/'));
-        QCOMPARE(row.subItems.at(5), u"drv"_s);
+        QCOMPARE(row.caption(), u" ("_s + volume.mountPoint + u")  "_s + volume.label);
+        QCOMPARE(row.subItemCount(), 6);
+        QVERIFY2(space.match(row.subItem(1)).hasMatch(), qPrintable(row.subItem(1)));
+        QVERIFY2(space.match(row.subItem(2)).hasMatch(), qPrintable(row.subItem(2)));
+        QCOMPARE(row.subItem(3), QString());
+        QVERIFY(row.subItem(4).endsWith(u'/'));
+        QCOMPARE(row.subItem(5), u"drv"_s);
     }
 
     // Header clicks change nothing and no arrow shows.
@@ -428,13 +432,54 @@ void TestFileList::dateFormatLeavesRows()
     setMtime(dir.filePath(u"a.mp3"_s), QDateTime(QDate(2003, 12, 31), QTime(14, 5)));
     FileListFixture f;
     f.view.setDirectory(dir.path());
-    const QString before = f.view.rows().at(0).subItems.at(2);
+    const QString before = f.view.rows().at(0).subItem(2);
 
     f.view.setDateFormat(df_ddMMyy_DE);
-    QCOMPARE(f.view.rows().at(0).subItems.at(2), before);
+    QCOMPARE(f.view.rows().at(0).subItem(2), before);
     f.view.UpdateFileList();
-    QVERIFY2(f.view.rows().at(0).subItems.at(2).startsWith(u"31.12.03 "_s),
-             qPrintable(f.view.rows().at(0).subItems.at(2)));
+    QVERIFY2(f.view.rows().at(0).subItem(2).startsWith(u"31.12.03 "_s),
+             qPrintable(f.view.rows().at(0).subItem(2)));
+}
+
+void TestFileList::timeZoneOfTheLastReRead_data()
+{
+    QTest::addColumn<bool>("askedBeforeTheChange");
+    QTest::newRow("texts asked before the zone changed") << true;
+    QTest::newRow("texts first asked after the zone changed") << false;
+}
+
+// The modified texts are written when asked for, by the zone in force when the folder was read,
+// even after another listing has loaded a new zone for the whole program.
+void TestFileList::timeZoneOfTheLastReRead()
+{
+    QFETCH(bool, askedBeforeTheChange);
+    const QByteArray previous = qgetenv("TZ");
+    const bool hadZone = qEnvironmentVariableIsSet("TZ");
+    const auto restore = qScopeGuard([&] {
+        if (hadZone)
+            qputenv("TZ", previous);
+        else
+            qunsetenv("TZ");
+    });
+    TestDir dir;
+    QVERIFY(dir.createFile(u"a.mp3"_s));
+    setMtime(dir.filePath(u"a.mp3"_s), QDateTime(QDate(2003, 12, 31), QTime(14, 5), Qt::UTC));
+    VxListingOptions options;
+    options.datePattern = u"dd/mm/yyyy"_s;
+    options.timePattern = u"hh:nn"_s;
+    const QByteArray folder = dir.pathBytes() + '/';
+
+    qputenv("TZ", "UTC");
+    QVector<ListingRow> before;
+    QVERIFY(vxfilelist::addFiles(before, folder, "*.mp3", 0x27, options));
+    if (askedBeforeTheChange)
+        QCOMPARE(before.at(0).subItem(ListingRow::ModifiedItem), u"31/12/2003 14:05"_s);
+
+    qputenv("TZ", "Asia/Tokyo");
+    QVector<ListingRow> after;
+    QVERIFY(vxfilelist::addFiles(after, folder, "*.mp3", 0x27, options));
+    QCOMPARE(after.at(0).subItem(ListingRow::ModifiedItem), u"31/12/2003 23:05"_s);
+    QCOMPARE(before.at(0).subItem(ListingRow::ModifiedItem), u"31/12/2003 14:05"_s);
 }
 
 void TestFileList::invalidUtf8Name()
@@ -447,8 +492,8 @@ void TestFileList::invalidUtf8Name()
     QCOMPARE(f.view.rowCount(), 1);
     const ListingRow& row = f.view.rows().at(0);
     QCOMPARE(row.nameBytes, name);
-    QVERIFY(row.caption.contains(QChar::ReplacementCharacter));
-    QVERIFY(row.caption.endsWith(u".mp3"_s));
+    QVERIFY(row.caption().contains(QChar::ReplacementCharacter));
+    QVERIFY(row.caption().endsWith(u".mp3"_s));
 }
 
 void TestFileList::lazyTypesAndIcons()
@@ -461,7 +506,7 @@ void TestFileList::lazyTypesAndIcons()
     QCOMPARE(f.view.rowCount(), 300);
     // Row 0 is left out: the model tester reads it.
     for (int i = 1; i < f.view.rowCount(); ++i) {
-        QVERIFY(f.view.rows().at(i).subItems.at(1).isEmpty());
+        QVERIFY(f.view.rows().at(i).subItem(1).isEmpty());
         QCOMPARE(f.view.rows().at(i).imageIndex, -1);
     }
 
@@ -469,12 +514,12 @@ void TestFileList::lazyTypesAndIcons()
     f.view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.view));
     QTRY_VERIFY(f.view.rows().at(2).imageIndex >= 0);
-    QVERIFY(!f.view.rows().at(2).subItems.at(1).isEmpty());
+    QVERIFY(!f.view.rows().at(2).subItem(1).isEmpty());
     QCOMPARE(f.view.rows().at(299).imageIndex, -1);
-    QVERIFY(f.view.rows().at(299).subItems.at(1).isEmpty());
+    QVERIFY(f.view.rows().at(299).subItem(1).isEmpty());
 
     QVERIFY(!f.view.typeText(299).isEmpty());
-    QCOMPARE(f.view.rows().at(299).subItems.at(1), f.view.typeText(299));
+    QCOMPARE(f.view.rows().at(299).subItem(1), f.view.typeText(299));
 }
 
 QTEST_MAIN(TestFileList)

@@ -1,7 +1,10 @@
+#include "explorer/ListingTexts.h"
 #include "explorer/VxFileListSort.h"
 
 #include <QLocale>
 #include <QTest>
+
+#include <memory>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -9,17 +12,43 @@ namespace {
 
 const QString kParent = u" Parent"_s;
 
-// A row from "caption|kind|size text|time key|type|attr"; missing fields are blank.
+// A row from "caption|kind|size text|time key|type|attr"; missing fields are blank. The row
+// holds the raw values the texts stand for: "4 KB" is 4096 bytes, "2048" is 2048 bytes with the
+// byte unit, a time key is the modification time and the letters of attr are its bits.
 ListingRow row(const QString& description)
 {
     const QStringList f = description.split(QLatin1Char('|'));
     auto field = [&f](int i) { return i < f.size() ? f.at(i) : QString(); };
+    const QString kind = field(1);
+    const QString size = field(2).trimmed();
+    ListingTexts::Options options;
+    options.folder = u"/m/"_s;
+    options.parentDirCaption = kParent;
+    options.fileSize = size.isEmpty() || size.endsWith(u"KB"_s) ? fsKB : fsByte;
+    options.datePattern = u"dd/mm/yyyy"_s;
+    options.timePattern = u"hh:nn"_s;
+
     ListingRow r;
-    r.caption = field(0);
-    const QString kind = field(1).isEmpty() ? u"file"_s : field(1);
-    const QString size = field(2).isEmpty() ? u" "_s : field(2);
-    r.subItems << size << field(4) << u"01/01/2020 10:00"_s << field(5) << u"/m/"_s + r.caption
-               << kind << field(3);
+    r.texts = std::make_shared<const ListingTexts>(options);
+    if (kind == u"drv"_s) {
+        r.kind = ListingRow::Kind::Drive;
+        r.fixedTexts = QStringList{field(0)};
+        return r;
+    }
+    if (field(0) == kParent && kind == u"dir"_s) {
+        r.kind = ListingRow::Kind::Parent;
+    } else {
+        r.kind = kind == u"dir"_s ? ListingRow::Kind::Folder : ListingRow::Kind::File;
+        r.nameBytes = field(0).toUtf8();
+    }
+    const qint64 number = size.section(u' ', 0, 0).toLongLong();
+    r.size = options.fileSize == fsKB ? number * 1024 : number;
+    r.mtimeNsec = field(3).toLongLong();
+    if (!field(4).isEmpty())
+        r.fixedTexts = QStringList{field(4)};
+    const QString attr = field(5);
+    r.attributes = (attr.contains(u'A') ? 0x20u : 0u) | (attr.contains(u'R') ? 0x01u : 0u) |
+                   (attr.contains(u'H') ? 0x02u : 0u) | (attr.contains(u'S') ? 0x04u : 0u);
     return r;
 }
 
@@ -35,7 +64,7 @@ QStringList captionsInOrder(const QVector<ListingRow>& input, const QVector<int>
 {
     QStringList captions;
     for (int i : order)
-        captions << input.at(i).caption;
+        captions << input.at(i).caption();
     return captions;
 }
 
@@ -157,8 +186,8 @@ void TestFileListSort::order()
     for (int i = 1; i < order.size(); ++i) {
         const ListingRow& a = listing.at(order.at(i - 1));
         const ListingRow& b = listing.at(order.at(i));
-        if (a.caption != kParent && b.caption != kParent)
-            QVERIFY2(sort.compare(a, b) <= 0, qPrintable(a.caption + u" / "_s + b.caption));
+        if (a.caption() != kParent && b.caption() != kParent)
+            QVERIFY2(sort.compare(a, b) <= 0, qPrintable(a.caption() + u" / "_s + b.caption()));
     }
 }
 
@@ -194,23 +223,41 @@ void TestFileListSort::compare()
     QCOMPARE(result < 0 ? -1 : (result > 0 ? 1 : 0), expectedSign);
 }
 
+// The Size sort compares the number the row's size text shows, from the raw size.
 void TestFileListSort::sizeKey_data()
 {
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<int>("unit");
     QTest::addColumn<qint64>("key");
 
-    QTest::newRow("folder-blank") << u" "_s << qint64(0);
-    QTest::newRow("kilobytes") << u"4460 KB"_s << qint64(4460);
-    QTest::newRow("beyond-32-bits") << u"5242880 KB"_s << qint64(5242880);
-    QTest::newRow("bytes") << u"5368709120"_s << qint64(5368709120LL);
-    QTest::newRow("not-a-number") << u"n/a"_s << qint64(0);
+    QTest::newRow("folder") << true << qint64(5000) << int(fsKB) << qint64(0);
+    QTest::newRow("empty-file") << false << qint64(0) << int(fsKB) << qint64(0);
+    QTest::newRow("one-byte-is-1-kb") << false << qint64(1) << int(fsKB) << qint64(1);
+    QTest::newRow("1023-bytes-is-1-kb") << false << qint64(1023) << int(fsKB) << qint64(1);
+    QTest::newRow("2047-bytes-is-1-kb") << false << qint64(2047) << int(fsKB) << qint64(1);
+    QTest::newRow("kilobytes") << false << qint64(4460 * 1024 + 5) << int(fsKB) << qint64(4460);
+    QTest::newRow("beyond-32-bits")
+        << false << qint64(5368709120LL) << int(fsKB) << qint64(5242880);
+    QTest::newRow("bytes") << false << qint64(5368709120LL) << int(fsByte) << qint64(5368709120LL);
 }
 
 void TestFileListSort::sizeKey()
 {
-    QFETCH(QString, text);
+    QFETCH(bool, folder);
+    QFETCH(qint64, size);
+    QFETCH(int, unit);
     QFETCH(qint64, key);
-    QCOMPARE(VxFileListSort::sizeKey(text), key);
+    ListingTexts::Options options;
+    options.fileSize = TFileSize(unit);
+    ListingRow r;
+    r.kind = folder ? ListingRow::Kind::Folder : ListingRow::Kind::File;
+    r.nameBytes = "x";
+    r.size = size;
+    r.texts = std::make_shared<const ListingTexts>(options);
+    QCOMPARE(r.sizeKey(), key);
+    if (!folder)
+        QCOMPARE(r.subItem(ListingRow::SizeItem).section(u' ', 0, 0).toLongLong(), key);
 }
 
 QTEST_APPLESS_MAIN(TestFileListSort)

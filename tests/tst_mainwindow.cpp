@@ -1,10 +1,10 @@
 #include "app/Dialog1.h"
 #include "app/Main.h"
 #include "app/ProgessBar.h"
-#include "core/SettingsFile.h"
-#include "core/Text.h"
 #include "app/TrackListModel.h"
 #include "app/TrackPrint.h"
+#include "core/SettingsFile.h"
+#include "core/Text.h"
 #include "explorer/VxDirTreeCombo28.h"
 #include "explorer/VxDirTreeView.h"
 #include "explorer/VxFilelistView28.h"
@@ -249,11 +249,11 @@ private slots:
         w.form->openStartFolder(w.dir.pathBytes() + "/music");
         const QVector<TrackRow>& rows = w.form->trackListModel()->rows();
         QCOMPARE(rows.size(), 3);
-        QCOMPARE(rows.at(0).subItems.at(TrackRow::Title), QStringLiteral(".hidden"));
-        QCOMPARE(rows.at(1).caption, QStringLiteral("00002"));
-        QCOMPARE(rows.at(1).subItems.at(TrackRow::Preview), QStringLiteral("00002 Beta"));
-        QCOMPARE(rows.at(2).subItems.at(TrackRow::Preview), QStringLiteral("00003 Alpha"));
-        QCOMPARE(rows.at(2).subItems.at(TrackRow::SizeText), QStringLiteral("1 KB"));
+        QCOMPARE(rows.at(0).subItem(TrackRow::Title), QStringLiteral(".hidden"));
+        QCOMPARE(rows.at(1).caption(), QStringLiteral("00002"));
+        QCOMPARE(rows.at(1).subItem(TrackRow::Preview), QStringLiteral("00002 Beta"));
+        QCOMPARE(rows.at(2).subItem(TrackRow::Preview), QStringLiteral("00003 Alpha"));
+        QCOMPARE(rows.at(2).subItem(TrackRow::SizeText), QStringLiteral("1 KB"));
         QVERIFY(w.form->VxDirTreeCombo281()->text().contains(QStringLiteral("music")));
     }
 
@@ -299,7 +299,7 @@ private slots:
         QVERIFY(edit);
         edit->selectAll();
         QTest::keyClicks(edit, QStringLiteral("10"));
-        QCOMPARE(w.form->trackListModel()->rows().at(1).subItems.at(TrackRow::Preview),
+        QCOMPARE(w.form->trackListModel()->rows().at(1).subItem(TrackRow::Preview),
                  QStringLiteral("00012 B"));
     }
 
@@ -415,8 +415,8 @@ private slots:
         QCOMPARE(QDir(w.dir.filePath(QStringLiteral("music"))).count(), 5u);
         const QVector<TrackRow>& rows = w.form->trackListModel()->rows();
         QCOMPARE(rows.size(), 3);
-        QCOMPARE(rows.at(0).caption, QStringLiteral("00001"));
-        QCOMPARE(rows.at(2).subItems.at(TrackRow::Title), QStringLiteral("Intro"));
+        QCOMPARE(rows.at(0).caption(), QStringLiteral("00001"));
+        QCOMPARE(rows.at(2).subItem(TrackRow::Title), QStringLiteral("Intro"));
         QCOMPARE(w.header(0), QStringLiteral("Number *"));
         QCOMPARE(w.header(1), QStringLiteral("File name"));
     }

@@ -1,6 +1,7 @@
 #include "app/SpinEdit.h"
 #include "app/TrackListCommands.h"
 #include "app/TrackListModel.h"
+#include "explorer/ListingTexts.h"
 #include "tests/support/SpinEditKeys.h"
 
 #include <QAbstractItemModelTester>
@@ -9,15 +10,17 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace {
 
 ListingRow listingRow(const QString& caption)
 {
+    static const auto texts = std::make_shared<const ListingTexts>(ListingTexts::Options());
     ListingRow row;
-    row.caption = caption;
-    row.subItems = {QStringLiteral("1 KB"), QStringLiteral("MP3 audio"),
-                    QStringLiteral("01/02/2024 10:00")};
+    row.texts = texts;
     row.nameBytes = caption.toUtf8();
+    row.size = 1000;
     return row;
 }
 
@@ -55,7 +58,7 @@ public:
     {
         QStringList texts;
         for (const TrackRow& row : model.rows())
-            texts.append(row.subItems.at(TrackRow::Preview));
+            texts.append(row.subItem(TrackRow::Preview));
         return texts;
     }
 

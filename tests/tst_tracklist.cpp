@@ -1,8 +1,8 @@
-#include "core/rename/RenameStatus.h"
 #include "app/SpinEdit.h"
-#include "core/Text.h"
 #include "app/TrackListCommands.h"
 #include "app/TrackListModel.h"
+#include "core/Text.h"
+#include "core/rename/RenameStatus.h"
 #include "explorer/VxFilelistView28.h"
 
 #include "tests/support/TestDir.h"
@@ -191,8 +191,8 @@ void TestTrackList::rebuildTakesTheMp3RowsOfTheListing()
             return l.nameBytes == row.nameBytes;
         });
         QVERIFY(same != listed.cend());
-        QCOMPARE(row.subItems.at(TrackRow::SizeText), same->subItems.at(0));
-        QCOMPARE(row.subItems.at(TrackRow::DateText), same->subItems.at(2));
+        QCOMPARE(row.subItem(TrackRow::SizeText), same->subItem(0));
+        QCOMPARE(row.subItem(TrackRow::DateText), same->subItem(2));
         QCOMPARE(row.size, qint64(2000));
     }
     QCOMPARE(list.model.row(2).nameBytes, QByteArray("Intro.MP3"));
@@ -248,7 +248,7 @@ void TestTrackList::moves()
     QCOMPARE(list.titles(), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
     QMap<QString, TrackRow> before;
     for (const TrackRow& row : list.model.rows())
-        before.insert(row.subItems.at(TrackRow::Title), row);
+        before.insert(row.subItem(TrackRow::Title), row);
     if (selected >= 0)
         list.clickRow(selected);
     QCOMPARE(list.commands->selectedRow(), selected);
@@ -266,13 +266,14 @@ void TestTrackList::moves()
     QCOMPARE(list.commands->selectedRow(), selectedAfter);
     for (int i = 0; i < list.model.rowCount(); ++i) {
         const TrackRow& row = list.model.row(i);
-        const TrackRow& was = before.value(row.subItems.at(TrackRow::Title));
-        QCOMPARE(row.caption, was.caption);
-        QCOMPARE(row.subItems.mid(0, 3), was.subItems.mid(0, 3));
+        const TrackRow& was = before.value(row.subItem(TrackRow::Title));
+        QCOMPARE(row.caption(), was.caption());
+        for (int item = 0; item < TrackRow::Preview; ++item)
+            QCOMPARE(row.subItem(item), was.subItem(item));
         QCOMPARE(row.nameBytes, was.nameBytes);
         QCOMPARE(row.size, was.size);
         QCOMPARE(row.mtimeNsec, was.mtimeNsec);
-        QCOMPARE(row.subItems.at(TrackRow::Preview),
+        QCOMPARE(row.subItem(TrackRow::Preview),
                  u"%1 %2"_qs.arg(i + 1, 5, 10, QChar(u'0')).arg(order.at(i)));
     }
     QCOMPARE(list.commands->sortColumn(), 1);

@@ -1,30 +1,37 @@
 #include "core/TrackRules.h"
 #include "core/rename/RenameRequests.h"
+#include "explorer/ListingTexts.h"
 
 #include <QTest>
 
 #include <limits>
+#include <memory>
 
 using namespace trackrules;
 
 namespace {
 
-ListingRow listingRow(const QString& caption, const QString& size = QStringLiteral("1 KB"),
-                      const QString& modified = QStringLiteral("01/02/2024 10:00"))
+// A listed file of `size` bytes modified at `mtimeNsec`, as a folder pass in kilobytes lists it.
+ListingRow listingRow(const QString& caption, qint64 size = 1000, qint64 mtimeNsec = 42)
 {
+    ListingTexts::Options options;
+    options.folder = QStringLiteral("/music/");
+    options.datePattern = QStringLiteral("dd/mm/yyyy");
+    options.timePattern = QStringLiteral("hh:nn");
     ListingRow row;
-    row.caption = caption;
-    row.subItems = {size,
-                    QStringLiteral("MP3 audio"),
-                    modified,
-                    QStringLiteral("A"),
-                    QStringLiteral("/music/") + caption,
-                    QStringLiteral("file"),
-                    QStringLiteral("0")};
+    row.texts = std::make_shared<const ListingTexts>(options);
     row.nameBytes = caption.toUtf8();
-    row.size = 1000;
-    row.mtimeNsec = 42;
+    row.size = size;
+    row.mtimeNsec = mtimeNsec;
     return row;
+}
+
+QStringList subItems(const TrackRow& row)
+{
+    QStringList items;
+    for (int i = 0; i < TrackRow::SubItemCount; ++i)
+        items.append(row.subItem(i));
+    return items;
 }
 
 } // namespace
@@ -302,34 +309,38 @@ void TestTrackRules::compare()
 
 void TestTrackRules::rowsFromListingKeepOrderAndFileData()
 {
+    const qint64 day = 86400LL * 1000000000LL;
     const QVector<ListingRow> listing = {
         listingRow(QStringLiteral("readme.txt")),
-        listingRow(QStringLiteral("00002 B.mp3"), QStringLiteral("2 KB"), QStringLiteral("d2")),
+        listingRow(QStringLiteral("00002 B.mp3"), 2048, 20 * day),
         listingRow(QStringLiteral("cover.jpg")),
-        listingRow(QStringLiteral("Intro.MP3"), QStringLiteral("3 KB"), QStringLiteral("d3")),
+        listingRow(QStringLiteral("Intro.MP3"), 3072, 30 * day),
     };
     const QVector<TrackRow> rows = trackRowsFromListing(listing);
     QCOMPARE(rows.size(), 2);
-    QCOMPARE(rows.at(0).caption, QStringLiteral("00002"));
-    QCOMPARE(rows.at(0).subItems, QStringList({QStringLiteral("B"), QStringLiteral("2 KB"),
-                                               QStringLiteral("d2"), QStringLiteral("...")}));
+    // The track list shows the listing's own size and date texts.
+    QCOMPARE(rows.at(0).caption(), QStringLiteral("00002"));
+    QCOMPARE(subItems(rows.at(0)),
+             QStringList({QStringLiteral("B"), QStringLiteral("2 KB"),
+                          listing.at(1).subItem(ListingRow::ModifiedItem), QStringLiteral("...")}));
     QCOMPARE(rows.at(0).nameBytes, QByteArray("00002 B.mp3"));
-    QCOMPARE(rows.at(1).caption, QString());
-    QCOMPARE(rows.at(1).subItems, QStringList({QStringLiteral("Intro"), QStringLiteral("3 KB"),
-                                               QStringLiteral("d3"), QStringLiteral("...")}));
+    QCOMPARE(rows.at(1).caption(), QString());
+    QCOMPARE(subItems(rows.at(1)),
+             QStringList({QStringLiteral("Intro"), QStringLiteral("3 KB"),
+                          listing.at(3).subItem(ListingRow::ModifiedItem), QStringLiteral("...")}));
     QCOMPARE(rows.at(1).nameBytes, QByteArray("Intro.MP3"));
-    QCOMPARE(rows.at(1).size, qint64(1000));
-    QCOMPARE(rows.at(1).mtimeNsec, qint64(42));
+    QCOMPARE(rows.at(1).size, qint64(3072));
+    QCOMPARE(rows.at(1).mtimeNsec, 30 * day);
+    QVERIFY(subItems(rows.at(0)).at(TrackRow::DateText) !=
+            subItems(rows.at(1)).at(TrackRow::DateText));
 }
 
 void TestTrackRules::compareRowsUsesCaptionOrTitle()
 {
     TrackRow a;
-    a.caption = QStringLiteral("00002");
-    a.subItems[TrackRow::Title] = QStringLiteral("apple");
+    a.nameBytes = "00002 apple.mp3";
     TrackRow b;
-    b.caption = QStringLiteral("00001");
-    b.subItems[TrackRow::Title] = QStringLiteral("Banana");
+    b.nameBytes = "00001 Banana.mp3";
     QVERIFY(compareRows(a, b, 0) > 0);
     QVERIFY(compareRows(a, b, 1) < 0);
 }

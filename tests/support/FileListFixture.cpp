@@ -13,6 +13,6 @@ QStringList captions(const TVxFilelistView28& view)
 {
     QStringList result;
     for (const ListingRow& row : view.rows())
-        result << row.caption;
+        result << row.caption();
     return result;
 }
