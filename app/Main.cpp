@@ -2,20 +2,22 @@
 
 #include "app/Dialog1.h"
 #include "app/GridLineDelegate.h"
+#include "app/ListedFolderWatcher.h"
 #include "app/MessageBoxes.h"
-#include "core/NameEscape.h"
 #include "app/Pictures.h"
 #include "app/ProgessBar.h"
 #include "app/RecoveryOffer.h"
-#include "core/rename/RenameEngine.h"
-#include "core/rename/RenameReport.h"
-#include "core/rename/RenameRequests.h"
 #include "app/SpinEdit.h"
-#include "core/Text.h"
-#include "core/TrackExport.h"
 #include "app/TrackListCommands.h"
 #include "app/TrackListModel.h"
 #include "app/TrackPrint.h"
+#include "core/NameEscape.h"
+#include "core/Text.h"
+#include "core/TrackExport.h"
+#include "core/TrackPipeline.h"
+#include "core/rename/RenameEngine.h"
+#include "core/rename/RenameReport.h"
+#include "core/rename/RenameRequests.h"
 #include "explorer/VxDirTreeCombo28.h"
 #include "explorer/VxFilelistView28.h"
 #include "platform/DirEnum.h"
@@ -24,6 +26,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -31,6 +34,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTextEdit>
@@ -282,6 +286,10 @@ void TForm1::createCentralControls()
     m_commands->setListingSource({[fileList] { return fileList->rows(); },
                                   [fileList](int column) { fileList->ColumnClickSort(column); }});
     connect(m_spinEdit1, &SpinEdit::changed, this, &TForm1::SpinEdit1Change);
+    m_folderWatcher = new ListedFolderWatcher(this);
+    m_folderWatcher->setObjectName(QStringLiteral("ListedFolderWatcher"));
+    m_folderWatcher->setBusyCheck(&recoveryoffer::isOfferOpen);
+    connect(m_folderWatcher, &ListedFolderWatcher::changed, this, &TForm1::followListedFolder);
     connect(m_spinEdit2, &SpinEdit::changed, this, &TForm1::SpinEdit2Change);
 
     auto* statusBar = new QStatusBar(this);
@@ -405,9 +413,15 @@ void TForm1::VxDirTreeCombo281PathChange(QObject* sender, const QString& path)
     Q_UNUSED(sender)
     Q_UNUSED(path)
     // A run that was cut off in this folder is settled before its files are listed.
+    // The picker shows its folder again after a change anywhere in its tree; nobody picked
+    // anything, and the listed folder's own changes come through the folder watcher.
+    if (m_vxDirTreeCombo281->refreshingAfterChange())
+        return;
     const QByteArray folder = platform::encodePath(m_vxFilelistView281->Directory());
     if (!m_vxFilelistView281->isDrivesLayout() && renaming::RenameRecovery::hasJournal(folder)) {
         recoveryoffer::offerRecovery(this, folder);
+        m_folderWatcher->hold();
+        const auto release = qScopeGuard([this] { m_folderWatcher->release(); });
         m_vxFilelistView281->UpdateFileList();
     }
     rebuildFromFileList();
@@ -434,13 +448,33 @@ void TForm1::openStartFolder(const QByteArray& path)
 void TForm1::rebuildFromFileList()
 {
     // The folder's names are read with the rows, so the previews can be checked against them.
-    m_commands->setFolder(m_vxFilelistView281->isDrivesLayout()
-                              ? QByteArray()
-                              : platform::encodePath(m_vxFilelistView281->Directory()));
+    const bool drives = m_vxFilelistView281->isDrivesLayout();
+    m_commands->setFolder(drives ? QByteArray()
+                                 : platform::encodePath(m_vxFilelistView281->Directory()));
+    m_folderWatcher->setFolder(drives ? QString()
+                                      : QDir::cleanPath(m_vxFilelistView281->Directory()));
     m_commands->RebuildTrackList();
 }
 
 void TForm1::SpinEdit1Change()
+void TForm1::followListedFolder()
+{
+    const QByteArray folder = m_commands->folder();
+    if (folder.isEmpty())
+        return;
+    // Re-reading the file list lets events through; a change seen meanwhile comes after.
+    m_folderWatcher->hold();
+    const auto release = qScopeGuard([this] { m_folderWatcher->release(); });
+    QVector<ListingRow> listing;
+    const bool read = trackpipeline::readListing(folder, &listing);
+    // The Size and Date headers sort the file list's rows: they must be the folder's rows now.
+    m_vxFilelistView281->UpdateFileList();
+    if (read)
+        m_commands->followListing(listing);
+    else
+        m_commands->followUnreadableFolder();
+}
+
 {
     m_commands->UpdatePreview();
 }
@@ -456,8 +490,9 @@ void TForm1::SpeedButton1Click()
         messageboxes::showWarning(this, text::entry(text::MessageTexts, 1));
         return;
     }
-    // The run renames what the user confirmed: a change on disk that rebuilds the list while
-    // the question is open must not change the order or the names of the run.
+    // Changes on disk wait until the run is over and the list has been read again.
+    m_folderWatcher->hold();
+    const auto release = qScopeGuard([this] { m_folderWatcher->release(); });
     const QByteArray folder = platform::encodePath(m_vxFilelistView281->Directory());
     const std::vector<renaming::RenameRequest> requests =
         renamerequests::requestsOf(m_model->rows(), m_spinEdit1->value(), m_spinEdit2->value());

@@ -8,6 +8,7 @@
 class QAction;
 class QActionGroup;
 class QFileDialog;
+class ListedFolderWatcher;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -79,6 +80,10 @@ private:
     void applyLayoutTexts();
     void FormClose();
     void rebuildFromFileList();
+    // The rows follow a change in the listed folder, keeping the order the user made.
+    void followListedFolder();
+    // A run cut off in the folder is settled before anything else is renamed there.
+    void settlePendingRun(const QByteArray& folder);
     // The rows as print and export write them: the current number and the title.
     QList<TrackLine> trackLines() const;
 
@@ -112,6 +117,7 @@ private:
     QTreeView* m_listView1 = nullptr;
     TrackListModel* m_model = nullptr;
     TrackListCommands* m_commands = nullptr;
+    ListedFolderWatcher* m_folderWatcher = nullptr;
     QTextEdit* m_richEdit1 = nullptr;
     QFileDialog* m_saveDialog2 = nullptr;
 };

@@ -41,6 +41,26 @@ void TrackListCommands::RebuildTrackList(const QVector<ListingRow>& listing)
     readFolderNames();
 }
 
+void TrackListCommands::followListing(const QVector<ListingRow>& listing)
+{
+    const int selected = selectedRow();
+    const QByteArray selectedName = selected >= 0 ? m_model->row(selected).nameBytes : QByteArray();
+    m_model->mergeRows(trackpipeline::tracks(listing));
+    // The view would select a neighbour of a vanished row, which the user never chose.
+    if (selected >= 0 &&
+        (selectedRow() < 0 || m_model->row(selectedRow()).nameBytes != selectedName))
+        m_view->selectionModel()->clearSelection();
+    readFolderNames();
+    UpdatePreview();
+}
+
+void TrackListCommands::followUnreadableFolder()
+{
+    m_check.reset();
+    m_folderUnreadable = true;
+    UpdatePreview();
+}
+
 void TrackListCommands::readFolderNames()
 {
     m_check.reset();

@@ -52,6 +52,13 @@ public:
     void RebuildTrackList();
     void RebuildTrackList(const QVector<ListingRow>& listing);
     void UpdatePreview();
+    // After a change in the folder: the rows follow `listing` in place (see
+    // TrackListModel::mergeRows), the folder's names are read again and the previews follow.
+    // The sort column and its marker stay.
+    void followListing(const QVector<ListingRow>& listing);
+    // After a change that left the folder unreadable: the rows stay, and each one says why it
+    // cannot be renamed.
+    void followUnreadableFolder();
 
     void moveUp();
     void moveDown();

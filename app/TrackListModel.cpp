@@ -4,6 +4,7 @@
 #include "core/rename/RenameRequests.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QStyle>
 
 TrackListModel::TrackListModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -99,6 +100,48 @@ void TrackListModel::removeTrackRow(int index)
     beginRemoveRows(QModelIndex(), index, index);
     m_rows.remove(index);
     endRemoveRows();
+}
+
+void TrackListModel::mergeRows(const QVector<TrackRow>& fresh)
+{
+    QHash<QByteArray, qsizetype> freshIndex;
+    freshIndex.reserve(fresh.size());
+    for (qsizetype i = 0; i < fresh.size(); ++i)
+        freshIndex.insert(fresh.at(i).nameBytes, i);
+
+    // Removed from the bottom up, one block of neighbouring rows at a time, so the view and the
+    // selection keep track of the rows that stay.
+    std::vector<bool> kept(size_t(fresh.size()), false);
+    qsizetype end = m_rows.size();
+    while (end > 0) {
+        qsizetype first = end - 1;
+        const auto found = freshIndex.constFind(m_rows.at(first).nameBytes);
+        if (found != freshIndex.constEnd()) {
+            kept[size_t(found.value())] = true;
+            m_rows[first] = fresh.at(found.value());
+            end = first;
+            continue;
+        }
+        while (first > 0 && !freshIndex.contains(m_rows.at(first - 1).nameBytes))
+            --first;
+        beginRemoveRows(QModelIndex(), int(first), int(end - 1));
+        m_rows.remove(first, end - first);
+        endRemoveRows();
+        end = first;
+    }
+    if (!m_rows.isEmpty() && m_columnCount > 0)
+        emit dataChanged(index(0, 0), index(int(m_rows.size()) - 1, m_columnCount - 1));
+
+    QVector<TrackRow> added;
+    for (qsizetype i = 0; i < fresh.size(); ++i) {
+        if (!kept[size_t(i)])
+            added.append(fresh.at(i));
+    }
+    if (added.isEmpty())
+        return;
+    beginInsertRows(QModelIndex(), int(m_rows.size()), int(m_rows.size() + added.size()) - 1);
+    m_rows.append(added);
+    endInsertRows();
 }
 
 void TrackListModel::numberRows(qint64 start, qint64 increment)

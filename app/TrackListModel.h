@@ -44,6 +44,11 @@ public:
     void setRows(const QVector<TrackRow>& rows);
     void insertTrackRow(int position, const TrackRow& row);
     void removeTrackRow(int index);
+    // Brings the rows up to date with `fresh` (the folder's rows now, in the listing's order)
+    // without losing the order the user made: rows whose file is still listed stay where they
+    // are and take their new values, rows whose file is gone leave, and files listed for the
+    // first time are added at the end in the listing's order. Selections follow their rows.
+    void mergeRows(const QVector<TrackRow>& fresh);
     // Gives every row its new name, numbered from `start` by `increment` from the top; the
     // Preview column shows the new names once setPreviewProblems() has run.
     void numberRows(qint64 start, qint64 increment);

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScreen>
 
 #include <stdexcept>
@@ -227,6 +228,7 @@ void TVxDirTreeCombo28::ToggleDropDown()
 
 void TVxDirTreeCombo28::ShellChangeHandler()
 {
+    const QScopedValueRollback<bool> refreshing(m_refreshingAfterChange, true);
     const QString path = SelectedPath();
     const bool updates = updatesEnabled();
     setUpdatesEnabled(false);

@@ -69,6 +69,9 @@ public:
     // Builds the tree again from its root; SelectedPath stays.
     void ResetTree();
     void ToggleDropDown();
+    // True while the tree is rebuilt after a change notification: a PathChange raised then
+    // shows the same folder again, nobody picked it.
+    bool refreshingAfterChange() const { return m_refreshingAfterChange; }
 
 signals:
     // A committed or re-opened path; `sender` is the tree for a click in it, else the combo.
@@ -103,4 +106,5 @@ private:
     TLanguage m_language = lnSysDefault;
     int m_treeHeight = 240;
     int m_iconIndex = -1;
+    bool m_refreshingAfterChange = false;
 };
