@@ -151,6 +151,7 @@ QVector<TrackRow> trackRowsFromListing(const QVector<ListingRow>& listing)
     rows.reserve(listing.size());
     for (const ListingRow& entry : listing) {
         if (entry.kind == ListingRow::Kind::Drive || !isMp3Name(entry.caption()))
+        if (entry.kind == ListingRow::Kind::Drive || entry.special || !isMp3Name(entry.caption()))
             continue;
         TrackRow row;
         row.nameBytes = entry.nameBytes;

@@ -47,7 +47,9 @@ struct NameSplit
 };
 NameSplit splitBaseName(const QString& baseName);
 
-// The track-list rows of a folder listing, in listing order, with the placeholder preview.
+// The track-list rows of a folder listing, in listing order, with the placeholder preview. A
+// FIFO, socket or device file is no track, whatever its name: a player cannot play it and the
+// rename run has no business with it.
 QVector<TrackRow> trackRowsFromListing(const QVector<ListingRow>& listing);
 
 // A preview number as text: at least five digits, zero-filled; a negative value is "-" and at

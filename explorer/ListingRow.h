@@ -45,6 +45,8 @@ struct ListingRow
     quint32 attributes = 0;
     int imageIndex = -1;
     Kind kind = Kind::File;
+    // A FIFO, socket or device file: listed as a file, but nothing a player could read.
+    bool special = false;
 
     bool isFolder() const { return kind == Kind::Folder || kind == Kind::Parent; }
     QString caption() const;

@@ -33,6 +33,7 @@ ListingRow entryRow(platform::DirEntry&& entry, const std::shared_ptr<const List
     row.size = entry.size;
     row.mtimeNsec = entry.mtimeNsec;
     row.attributes = entry.attributes;
+    row.special = entry.special;
     row.texts = texts;
     if (entry.name == "..") {
         row.kind = ListingRow::Kind::Parent;

@@ -25,6 +25,7 @@ struct DirEntry
     quint32 attributes = 0;
     qint64 size = 0;      // 64-bit byte count
     qint64 mtimeNsec = 0; // last modification, nanoseconds since 1970-01-01 UTC
+    bool special = false; // a FIFO, socket or device: a name without data of its own
 };
 
 } // namespace platform

@@ -135,6 +135,8 @@ bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
         entry.attributes = attributesOf(name, st, writableByMode(st, caller));
         entry.size = S_ISDIR(st.st_mode) ? 0 : qint64(st.st_size);
         entry.mtimeNsec = qint64(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+        entry.special = S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode) || S_ISCHR(st.st_mode) ||
+                        S_ISBLK(st.st_mode);
         out.push_back(std::move(entry));
     }
     if (whole && stream.error() == 0)

@@ -30,7 +30,13 @@
 #include <QTreeView>
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -66,6 +72,26 @@ struct Window
     TOKBottomDlg1 progress;
     std::unique_ptr<TForm1> form;
 };
+
+// Makes a FIFO, a bound UNIX socket or a link to a device at `path`; true when it is there.
+bool makeSpecialFile(const QString& kind, const QByteArray& path)
+{
+    if (kind == QLatin1String("fifo"))
+        return ::mkfifo(path.constData(), 0600) == 0;
+    if (kind == QLatin1String("device"))
+        return ::symlink("/dev/null", path.constData()) == 0;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (size_t(path.size()) >= sizeof(address.sun_path))
+        return false;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound =
+        fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return bound;
+}
 
 const QByteArray EnglishFile = QByteArrayLiteral("\r\n\r\nEnglish\r\n");
 const QByteArray FrenchFile = QByteArrayLiteral("\r\n\r\nFrancais\r\n");
@@ -255,6 +281,36 @@ private slots:
         QCOMPARE(rows.at(2).subItem(TrackRow::Preview), QStringLiteral("00003 Alpha"));
         QCOMPARE(rows.at(2).subItem(TrackRow::SizeText), QStringLiteral("1 KB"));
         QVERIFY(w.form->VxDirTreeCombo281()->text().contains(QStringLiteral("music")));
+    }
+
+    void specialFilesAreListedButNoTracks_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("fifo") << QStringLiteral("fifo");
+        QTest::newRow("socket") << QStringLiteral("socket");
+        QTest::newRow("device-through-link") << QStringLiteral("device");
+    }
+    void specialFilesAreListedButNoTracks()
+    {
+        QFETCH(QString, kind);
+        Window w(EnglishFile);
+        QVERIFY(w.dir.createFile(QStringLiteral("music/Song.mp3"), "s"));
+        QVERIFY(makeSpecialFile(kind, w.dir.pathBytes() + "/music/Special.mp3"));
+        w.form->openStartFolder(w.dir.pathBytes() + "/music");
+        QCOMPARE(w.form->VxFilelistView281()->rowCount(), 2);
+        const QVector<TrackRow>& rows = w.form->trackListModel()->rows();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.at(0).nameBytes, QByteArray("Song.mp3"));
+
+        ModalAnswerer boxes;
+        boxes.answer(QStringLiteral("&Oui"));
+        boxes.answer(QStringLiteral("OK"));
+        w.form->SpeedButton1Click();
+        QCOMPARE(boxes.seen.size(), 2);
+        QCOMPARE(boxes.seen.at(1), QStringLiteral("Avertissement|Rename process completed..."));
+        QCOMPARE(w.dir.read(QStringLiteral("music/00001 Song.mp3")), QByteArray("s"));
+        QCOMPARE(QDir(w.dir.filePath(QStringLiteral("music"))).entryList(QDir::System),
+                 QStringList{QStringLiteral("Special.mp3")});
     }
 
     void startFolderThatIsNoFolderIsReported()
