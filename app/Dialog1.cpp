@@ -10,6 +10,8 @@
 
 namespace {
 
+const char AboutPage[] = "https://orven.example/file-vivider";
+
 QLabel* addCentredText(QWidget* parent, const char* name, const QRect& geometry, int pixelSize)
 {
     auto* label = new QLabel(parent);
@@ -47,6 +49,8 @@ TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent)
     m_staticText1 = addCentredText(this, "StaticText1", QRect(152, 19, 145, 20), 13);
     m_staticText2 = addCentredText(this, "StaticText2", QRect(152, 40, 145, 18), 11);
     m_staticText3 = addCentredText(this, "StaticText3", QRect(152, 59, 145, 18), 13);
+    m_staticText3->setTextFormat(Qt::RichText);
+    m_staticText3->setOpenExternalLinks(true);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKBtn"));
@@ -62,7 +66,10 @@ void TOKBottomDlg::FormActivate()
     setWindowTitle(text::entry(text::AboutTexts, 0));
     m_staticText1->setText(text::entry(text::AboutTexts, 1));
     m_staticText2->setText(text::entry(text::AboutTexts, 2));
-    m_staticText3->setText(text::entry(text::AboutTexts, 3));
+    // The short address is shown; the link behind it opens the program's page.
+    m_staticText3->setText(
+        QStringLiteral("<a href=\"%1\">%2</a>")
+            .arg(QLatin1String(AboutPage), text::entry(text::AboutTexts, 3).toHtmlEscaped()));
 }
 
 bool TOKBottomDlg::event(QEvent* event)

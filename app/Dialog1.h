@@ -5,7 +5,8 @@
 class QLabel;
 
 // The about dialog: the program's name, version and the maker's web address in the current
-// language, applied each time the dialog is shown or becomes active.
+// language, applied each time the dialog is shown or becomes active. The address is a link to
+// the program's page.
 class TOKBottomDlg : public QDialog
 {
     Q_OBJECT

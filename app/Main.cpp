@@ -254,7 +254,8 @@ void TForm1::createCentralControls()
     m_listView1->setSortingEnabled(false);
     m_listView1->header()->setSectionsClickable(true);
     m_listView1->header()->setSectionsMovable(false);
-    m_listView1->header()->setStretchLastSection(false);
+    // Preview, the last column, takes the width the window has beyond the columns.
+    m_listView1->header()->setStretchLastSection(true);
     layout->addWidget(m_listView1, 1);
     connect(m_listView1->header(), &QHeaderView::sectionClicked, this,
             &TForm1::ListView1ColumnClick);

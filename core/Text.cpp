@@ -46,14 +46,8 @@ constexpr const char16_t* HelpMenu[] = {
 };
 
 constexpr const char16_t* About[] = {
-    u"A propos de ORVEN File Vivider",
-    u"ORVEN File Vivider",
-    u"Version 1.0",
-    u"https://orven.example/file-vivider",
-    u"About ORVEN File Vivider",
-    u"ORVEN File Vivider",
-    u"Version 1.0",
-    u"https://orven.example/file-vivider",
+    u"A propos de ORVEN File Vivider", u"ORVEN File Vivider", u"Version 1.0", u"orven.example",
+    u"About ORVEN File Vivider",       u"ORVEN File Vivider", u"Version 1.0", u"orven.example",
 };
 
 constexpr const char16_t* Columns[] = {

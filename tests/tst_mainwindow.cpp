@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -23,7 +24,9 @@
 #include <QPainter>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QStyleOptionViewItem>
 #include <QTest>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
@@ -215,13 +218,62 @@ private slots:
         ModalAnswerer boxes;
         boxes.handle([&](QWidget* modal) {
             seenCaption = modal->windowTitle();
-            address = modal->findChild<QLabel*>(QStringLiteral("StaticText3"))->text();
+            QTextDocument shown;
+            shown.setHtml(modal->findChild<QLabel*>(QStringLiteral("StaticText3"))->text());
+            address = shown.toPlainText();
             QTest::keyClick(modal, Qt::Key(closeKey));
         });
         w.action("about1")->trigger();
         QCOMPARE(seenCaption, caption);
-        QCOMPARE(address, QStringLiteral("https://orven.example/file-vivider"));
+        QCOMPARE(address, QStringLiteral("orven.example"));
         QVERIFY(!about.isVisible());
+    }
+
+    void previewTakesTheWidthLeft_data()
+    {
+        QTest::addColumn<int>("windowWidth");
+        QTest::newRow("narrower-than-the-columns") << 640;
+        QTest::newRow("wider-than-the-columns") << 1400;
+        QTest::newRow("widened-then-narrowed") << -1400;
+    }
+    void previewTakesTheWidthLeft()
+    {
+        QFETCH(int, windowWidth);
+        Window w(EnglishFile);
+        QVERIFY(w.dir.createFile(QStringLiteral("music/A.mp3")));
+        w.form->openStartFolder(w.dir.pathBytes() + "/music");
+        w.form->resize(qAbs(windowWidth), 560);
+        w.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+        auto* view = w.find<QTreeView>("ListView1");
+        if (windowWidth < 0)
+            w.form->resize(640, 560);
+        const int widths[] = {70, 350, 70, 120};
+        for (int column = 0; column < 4; ++column)
+            QCOMPARE(view->columnWidth(column), widths[column]);
+        const int left = view->viewport()->width() - 610;
+        QTRY_COMPARE(view->columnWidth(4), qMax(350, left));
+    }
+
+    // At the layout's font, which Arial needs a metric-compatible font for, the dates of the
+    // Date column fit its width.
+    void dateTextsFitTheirColumn()
+    {
+        if (QFontInfo(QFont(QStringLiteral("Arial"))).family() != QLatin1String("Liberation Sans"))
+            QSKIP("Liberation Sans is not installed (Debian package fonts-liberation2)");
+        Window w(EnglishFile);
+        QVERIFY(w.dir.createFile(QStringLiteral("music/A.mp3")));
+        w.form->openStartFolder(w.dir.pathBytes() + "/music");
+        w.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+        auto* view = w.find<QTreeView>("ListView1");
+        const QString date = w.form->trackListModel()->rows().at(0).subItem(TrackRow::DateText);
+        QStyleOptionViewItem option;
+        option.initFrom(view);
+        option.widget = view;
+        const QSize needed = view->itemDelegate()->sizeHint(option, view->model()->index(0, 3));
+        QVERIFY2(needed.width() <= view->columnWidth(3),
+                 qPrintable(date + QStringLiteral(" needs %1 pixels").arg(needed.width())));
     }
 
     void everyWayOfClosingWritesTheSettings_data()

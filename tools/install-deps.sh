@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    qt6-gtk-platformtheme fonts-dejavu-core
+    qt6-gtk-platformtheme fonts-dejavu-core fonts-liberation2
     poppler-utils strace
     fuse3 fusefat fuse2fs dosfstools
 )
