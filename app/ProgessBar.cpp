@@ -1,11 +1,13 @@
 #include "app/ProgessBar.h"
 
+#include "core/Text.h"
 #include "platform/ui/WaitCursor.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFrame>
+#include <QLabel>
 #include <QMetaObject>
 #include <QProgressBar>
 #include <QTimer>
@@ -16,7 +18,8 @@ TOKBottomDlg1::TOKBottomDlg1(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("OKBottomDlg1"));
     setWindowTitle(QStringLiteral("Progress"));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(315, 57);
+    // Below the bevel, a line for the count, with room on its right for a button.
+    setFixedSize(315, 84);
 
     auto* bevel = new QFrame(this);
     bevel->setObjectName(QStringLiteral("Bevel1"));
@@ -29,6 +32,11 @@ TOKBottomDlg1::TOKBottomDlg1(QWidget* parent) : QDialog(parent)
     m_progressBar->setGeometry(16, 16, 281, 25);
     m_progressBar->setRange(0, 0);
     m_progressBar->setTextVisible(false);
+
+    m_countText = new QLabel(this);
+    m_countText->setObjectName(QStringLiteral("CountText"));
+    m_countText->setGeometry(8, 55, 215, 21);
+    m_countText->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -46,7 +54,7 @@ void TOKBottomDlg1::FormActivate()
     m_run = Run();
 
     m_progressBar->setMaximum(run.count);
-    m_progressBar->setValue(0);
+    showDone(0, run.count);
     waitUntilExposed();
     {
         WaitCursor wait;
@@ -54,13 +62,14 @@ void TOKBottomDlg1::FormActivate()
             int shownPercent = 0;
             for (int row = 0; row < run.count; ++row) {
                 run.step(row);
-                m_progressBar->setValue(row + 1);
-                // The run holds the event loop, so the bar is painted here, once per percent
+                showDone(row + 1, run.count);
+                // The run holds the event loop, so the dialog is painted here, once per percent
                 // so that a long run does not spend its time painting.
                 const int percent = int(qint64(row + 1) * 100 / run.count);
                 if (percent != shownPercent) {
                     shownPercent = percent;
                     m_progressBar->repaint();
+                    m_countText->repaint();
                 }
             }
         } catch (...) {
@@ -71,6 +80,12 @@ void TOKBottomDlg1::FormActivate()
         }
     }
     m_timer->start();
+}
+
+void TOKBottomDlg1::showDone(int done, int count)
+{
+    m_progressBar->setValue(done);
+    m_countText->setText(text::entry(text::ProgressTexts, 0).arg(done).arg(count));
 }
 
 void TOKBottomDlg1::waitUntilExposed()
@@ -101,6 +116,8 @@ bool TOKBottomDlg1::event(QEvent* event)
 void TOKBottomDlg1::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
+    // The first paint counts this showing's rows, not those of the run before.
+    m_countText->setText(text::entry(text::ProgressTexts, 0).arg(0).arg(m_run.count));
     m_runPending = true;
     // A window manager may not activate the dialog; the run must not depend on it.
     QMetaObject::invokeMethod(this, &TOKBottomDlg1::FormActivate, Qt::QueuedConnection);

@@ -4,12 +4,13 @@
 
 #include <functional>
 
+class QLabel;
 class QProgressBar;
 class QTimer;
 
 // The progress dialog of the rename run. Whoever runs the renames hands it the work with
 // setRun() and shows it modally; the dialog performs the work once per showing, counting the
-// rows on its bar, and closes itself 100 ms after the last row.
+// rows on its bar and as "n of N" under it, and closes itself 100 ms after the last row.
 class TOKBottomDlg1 : public QDialog
 {
     Q_OBJECT
@@ -38,9 +39,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void showDone(int done, int count);
     void waitUntilExposed();
 
     QProgressBar* m_progressBar;
+    QLabel* m_countText;
     QTimer* m_timer;
     Run m_run;
     bool m_runPending = false;

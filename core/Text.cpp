@@ -69,6 +69,11 @@ constexpr const char16_t* Operation[] = {
     u"Begin at :", u"Increment to :",
 };
 
+constexpr const char16_t* Progress[] = {
+    u"%1 sur %2",
+    u"%1 of %2",
+};
+
 } // namespace
 
 const Table HintTexts = {Hints, 7};
@@ -80,6 +85,7 @@ const Table AboutTexts = {About, 4};
 const Table ColumnTexts = {Columns, 5};
 const Table MessageTexts = {Messages, 3};
 const Table OperationTexts = {Operation, 3};
+const Table ProgressTexts = {Progress, 1};
 
 LanguageIndex languageIndex()
 {

@@ -1,9 +1,11 @@
 #include "app/ProgessBar.h"
+#include "core/Text.h"
 #include "core/rename/RenameEngine.h"
 #include "platform/SyncedFolder.h"
 #include "tests/support/TestDir.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QProgressBar>
 #include <QStandardPaths>
 #include <QTest>
@@ -29,6 +31,34 @@ protected:
     }
 };
 
+// Files 00001 to `count` in a folder, and a run that numbers them the other way round.
+bool prepareReversal(TestDir& dir, int count, RenameEngine* engine)
+{
+    const auto name = [](int i) {
+        return QByteArray::number(i).rightJustified(5, '0') + " Song.mp3";
+    };
+    for (int i = 1; i <= count; ++i) {
+        if (!dir.createRawFile(name(i), name(i)))
+            return false;
+    }
+    const platform::SyncedFolder folder(dir.pathBytes());
+    std::vector<renaming::RenameRequest> requests;
+    for (int i = 1; i <= count; ++i) {
+        platform::FileStat st;
+        folder.stat(name(i), &st);
+        requests.push_back({name(i), name(count + 1 - i), st.size, st.mtimeNsec});
+    }
+    return engine->prepare(dir.pathBytes(), requests);
+}
+
+// Closes `dialog` should a run never end, so a fault fails the test instead of hanging it.
+void startWatchdog(QTimer* watchdog, QDialog* dialog, int msec)
+{
+    watchdog->setSingleShot(true);
+    QObject::connect(watchdog, &QTimer::timeout, dialog, &QDialog::reject);
+    watchdog->start(msec);
+}
+
 } // namespace
 
 class TestProgress : public QObject
@@ -40,6 +70,9 @@ private slots:
     void modalRun_data();
     void modalRun();
     void showingWithoutRunCloses();
+    void countFollowsTheRun_data();
+    void countFollowsTheRun();
+    void screenshot();
 };
 
 void TestProgress::modalRun_data()
@@ -53,23 +86,9 @@ void TestProgress::modalRun()
 {
     QFETCH(int, swaps);
     TestDir dir;
-    std::vector<renaming::RenameRequest> requests;
     const int count = 2 * swaps;
-    for (int i = 1; i <= count; ++i) {
-        const QByteArray name = QByteArray::number(i).rightJustified(5, '0') + " Song.mp3";
-        QVERIFY(dir.createRawFile(name, name));
-    }
-    const platform::SyncedFolder folder(dir.pathBytes());
-    for (int i = 1; i <= count; ++i) {
-        platform::FileStat st;
-        const QByteArray name = QByteArray::number(i).rightJustified(5, '0') + " Song.mp3";
-        folder.stat(name, &st);
-        requests.push_back({name,
-                            QByteArray::number(count + 1 - i).rightJustified(5, '0') + " Song.mp3",
-                            st.size, st.mtimeNsec});
-    }
     RenameEngine engine;
-    QVERIFY(engine.prepare(dir.pathBytes(), requests));
+    QVERIFY(prepareReversal(dir, count, &engine));
 
     TOKBottomDlg1 dialog;
     auto* bar = dialog.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
@@ -91,9 +110,7 @@ void TestProgress::modalRun()
                        paintsWhileRunning = paints.count;
                    }});
     QTimer watchdog;
-    watchdog.setSingleShot(true);
-    connect(&watchdog, &QTimer::timeout, &dialog, &QDialog::reject);
-    watchdog.start(10000);
+    startWatchdog(&watchdog, &dialog, 10000);
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
 
     QVERIFY(engine.isFinished());
@@ -117,6 +134,75 @@ void TestProgress::showingWithoutRunCloses()
     connect(&watchdog, &QTimer::timeout, &dialog, &QDialog::reject);
     watchdog.start(5000);
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+}
+
+void TestProgress::countFollowsTheRun_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("files");
+    QTest::addColumn<QString>("pattern");
+    QTest::newRow("english/two") << int(text::English) << 2 << u"%1 of %2"_qs;
+    QTest::newRow("english/hundred") << int(text::English) << 100 << u"%1 of %2"_qs;
+    QTest::newRow("french/hundred") << int(text::French) << 100 << u"%1 sur %2"_qs;
+}
+
+// Under the bar the dialog counts the rows done: each step sees the rows done before it, and
+// the dialog closes on the whole count.
+void TestProgress::countFollowsTheRun()
+{
+    QFETCH(int, language);
+    QFETCH(int, files);
+    QFETCH(QString, pattern);
+    text::setLanguageIndex(text::LanguageIndex(language));
+    TestDir dir;
+    RenameEngine engine;
+    QVERIFY(prepareReversal(dir, files, &engine));
+    TOKBottomDlg1 dialog;
+    QCOMPARE(dialog.size(), QSize(315, 84));
+    auto* count = dialog.findChild<QLabel*>(QStringLiteral("CountText"));
+    QVERIFY(count);
+    QStringList wrong;
+    dialog.setRun({engine.stepCount(), [&](int row) {
+                       const QString expected = pattern.arg(row).arg(files);
+                       if (count->text() != expected || !count->isVisible())
+                           wrong.append(count->text() + u" != "_qs + expected);
+                       engine.runStep();
+                   }});
+    QTimer watchdog;
+    startWatchdog(&watchdog, &dialog, 10000);
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    text::setLanguageIndex(text::English);
+    QCOMPARE(engine.stepCount(), files);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u", "_qs)));
+    QCOMPARE(count->text(), pattern.arg(files).arg(files));
+    // The line stays clear of the bevel above it and inside the dialog.
+    const QRect bevel = dialog.findChild<QWidget*>(QStringLiteral("Bevel1"))->geometry();
+    QVERIFY(count->geometry().top() > bevel.bottom());
+    QVERIFY(dialog.rect().contains(count->geometry()));
+}
+
+// The dialog in the middle of a run, for the documentation, made only when SCREENSHOT_DIR names
+// a folder.
+void TestProgress::screenshot()
+{
+    const QString folder = qEnvironmentVariable("SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        QSKIP("SCREENSHOT_DIR is not set");
+    TestDir dir;
+    const int files = 40;
+    RenameEngine engine;
+    QVERIFY(prepareReversal(dir, files, &engine));
+    TOKBottomDlg1 dialog;
+    bool saved = false;
+    dialog.setRun({engine.stepCount(), [&](int row) {
+                       if (row == 17)
+                           saved = dialog.grab().save(folder + u"/progress.png"_qs);
+                       engine.runStep();
+                   }});
+    QTimer watchdog;
+    startWatchdog(&watchdog, &dialog, 10000);
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QVERIFY(saved);
 }
 
 QTEST_MAIN(TestProgress)
