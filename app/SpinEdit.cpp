@@ -2,6 +2,8 @@
 
 #include "core/TrackRules.h"
 
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -38,12 +40,43 @@ void SpinEdit::stepBy(int steps)
 QValidator::State SpinEdit::validate(QString& input, int& pos) const
 {
     Q_UNUSED(pos)
-    // Digits, signs, blanks and what a hexadecimal number is written with; whether the whole
-    // is a number is decided when the value is read.
+    // What the integer-text rules read: a text set from code or pasted keeps its reading;
+    // whether the whole is a number is decided when the value is read.
     static const QString allowed = QStringLiteral(" +-$xX0123456789abcdefABCDEF");
     const bool ok =
         std::all_of(input.cbegin(), input.cend(), [](QChar c) { return allowed.contains(c); });
     return ok ? QValidator::Acceptable : QValidator::Invalid;
+}
+
+void SpinEdit::keyPressEvent(QKeyEvent* event)
+{
+    // With Ctrl, Alt or Meta a key is a command (Ctrl+V pastes), not a typed character.
+    const bool command =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (!command && isRefusedTyping(event->text())) {
+        event->accept();
+        return;
+    }
+    QAbstractSpinBox::keyPressEvent(event);
+}
+
+bool SpinEdit::event(QEvent* event)
+{
+    // The spin box hands composed text to its line edit before any handler of ours would see it.
+    if (event->type() == QEvent::InputMethod &&
+        isRefusedTyping(static_cast<QInputMethodEvent*>(event)->commitString())) {
+        event->accept();
+        return true;
+    }
+    return QAbstractSpinBox::event(event);
+}
+
+bool SpinEdit::isRefusedTyping(const QString& typed)
+{
+    // Control characters are editing keys (Backspace, Enter), not typed text.
+    return std::any_of(typed.cbegin(), typed.cend(), [](QChar c) {
+        return c.isPrint() && !(c >= u'0' && c <= u'9') && c != u'+' && c != u'-';
+    });
 }
 
 void SpinEdit::focusOutEvent(QFocusEvent* event)

@@ -142,7 +142,11 @@ NameSplit splitBaseName(const QString& baseName)
     const qsizetype length = numberLength(baseName);
     if (length == 0)
         return {QString(), baseName};
-    return {baseName.left(length), baseName.mid(length + 1)};
+    // The separator is one character, which outside the Basic Multilingual Plane is two code
+    // units: the rename drops its whole UTF-8 sequence, and the title must read the same.
+    const bool pair = length + 1 < baseName.size() && baseName.at(length).isHighSurrogate() &&
+                      baseName.at(length + 1).isLowSurrogate();
+    return {baseName.left(length), baseName.mid(length + (pair ? 2 : 1))};
 }
 
 QVector<TrackRow> trackRowsFromListing(const QVector<ListingRow>& listing)
@@ -150,7 +154,6 @@ QVector<TrackRow> trackRowsFromListing(const QVector<ListingRow>& listing)
     QVector<TrackRow> rows;
     rows.reserve(listing.size());
     for (const ListingRow& entry : listing) {
-        if (entry.kind == ListingRow::Kind::Drive || !isMp3Name(entry.caption()))
         if (entry.kind == ListingRow::Kind::Drive || entry.special || !isMp3Name(entry.caption()))
             continue;
         TrackRow row;

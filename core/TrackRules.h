@@ -38,8 +38,8 @@ inline bool isIntegerText(const QString& text)
 qsizetype numberLength(const QString& baseName);
 
 // Number and title of a base name: the number as numberLength() finds it, then one separator
-// character that is dropped, whatever it is, then the title; without a number the whole base
-// name is the title.
+// character that is dropped, whatever it is (a whole character, even one of two code units),
+// then the title; without a number the whole base name is the title.
 struct NameSplit
 {
     QString number;

@@ -1,6 +1,10 @@
 #include "app/SpinEdit.h"
 #include "tests/support/SpinEditKeys.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -53,6 +57,10 @@ private slots:
     void arrows_data();
     void arrows();
     void changeSignals();
+    void inputMethodCommits_data();
+    void inputMethodCommits();
+    void pastedAndSetTexts_data();
+    void pastedAndSetTexts();
 };
 
 void TestSpinEdit::initialValues()
@@ -81,18 +89,22 @@ void TestSpinEdit::typed_data()
     QTest::newRow("start/beyond-max-used-as-typed") << "SpinEdit1"
                                                     << "123456"
                                                     << "123456" << 123456 << "99999" << 99999;
-    QTest::newRow("start/dollar-hex") << "SpinEdit1"
-                                      << "$1F"
-                                      << "$1F" << 31 << "$1F" << 31;
-    QTest::newRow("start/0x-hex") << "SpinEdit1"
-                                  << "0x10"
-                                  << "0x10" << 16 << "0x10" << 16;
-    QTest::newRow("start/hex-beyond-max") << "SpinEdit1"
-                                          << "$FFFFF"
-                                          << "$FFFFF" << 0xFFFFF << "99999" << 99999;
-    QTest::newRow("start/leading-blanks") << "SpinEdit1"
-                                          << "  7"
-                                          << "  7" << 7 << "  7" << 7;
+    // Typing takes digits and signs only: hexadecimal prefixes, letters and blanks are refused.
+    QTest::newRow("start/dollar-hex-refused") << "SpinEdit1"
+                                              << "$1F"
+                                              << "1" << 1 << "1" << 1;
+    QTest::newRow("start/0x-hex-refused") << "SpinEdit1"
+                                          << "0x10"
+                                          << "010" << 10 << "010" << 10;
+    QTest::newRow("start/hex-letters-refused") << "SpinEdit1"
+                                               << "$FFFFF"
+                                               << "" << 0 << "" << 0;
+    QTest::newRow("start/leading-blanks-refused") << "SpinEdit1"
+                                                  << "  7"
+                                                  << "7" << 7 << "7" << 7;
+    QTest::newRow("start/other-signs-refused") << "SpinEdit1"
+                                               << "4*2/1.5,0e1"
+                                               << "421501" << 421501 << "99999" << 99999;
     QTest::newRow("start/plus-sign") << "SpinEdit1"
                                      << "+5"
                                      << "+5" << 5 << "+5" << 5;
@@ -103,9 +115,12 @@ void TestSpinEdit::typed_data()
     QTest::newRow("start/sign-alone") << "SpinEdit1"
                                       << "-"
                                       << "-" << 0 << "-" << 0;
-    QTest::newRow("start/trailing-blank") << "SpinEdit1"
-                                          << "5 "
-                                          << "5 " << 0 << "5 " << 0;
+    QTest::newRow("start/trailing-blank-refused") << "SpinEdit1"
+                                                  << "5 "
+                                                  << "5" << 5 << "5" << 5;
+    QTest::newRow("start/signs-twice") << "SpinEdit1"
+                                       << "+-5"
+                                       << "+-5" << 0 << "+-5" << 0;
     QTest::newRow("start/beyond-32-bits") << "SpinEdit1"
                                           << "9999999999"
                                           << "9999999999" << 0 << "9999999999" << 0;
@@ -121,9 +136,9 @@ void TestSpinEdit::typed_data()
     QTest::newRow("increment/empty-is-minimum") << "SpinEdit2"
                                                 << ""
                                                 << "" << 1 << "" << 1;
-    QTest::newRow("increment/x-alone-is-minimum") << "SpinEdit2"
-                                                  << "x"
-                                                  << "x" << 1 << "x" << 1;
+    QTest::newRow("increment/x-refused") << "SpinEdit2"
+                                         << "x"
+                                         << "" << 1 << "" << 1;
 }
 
 void TestSpinEdit::typed()
@@ -170,8 +185,8 @@ void TestSpinEdit::arrows_data()
                                          << "-3" << int(Qt::Key_Up) << "0";
     QTest::newRow("down-from-beyond-range") << "SpinEdit1"
                                             << "200000" << int(Qt::Key_Down) << "99999";
-    QTest::newRow("up-from-hex") << "SpinEdit1"
-                                 << "$A" << int(Qt::Key_Up) << "11";
+    QTest::newRow("up-from-no-number-start") << "SpinEdit1"
+                                             << "" << int(Qt::Key_Up) << "1";
     QTest::newRow("up-from-no-number") << "SpinEdit2"
                                        << "" << int(Qt::Key_Up) << "2";
 }
@@ -214,6 +229,71 @@ void TestSpinEdit::changeSignals()
     spins.leave();
     QCOMPARE(spins.start->text(), u"99999"_qs);
     QCOMPARE(changed.count(), 11);
+}
+
+void TestSpinEdit::inputMethodCommits_data()
+{
+    QTest::addColumn<QString>("commit");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("digits") << "12"
+                            << "12";
+    QTest::newRow("sign-and-digit") << "-4"
+                                    << "-4";
+    QTest::newRow("letter-refused") << "1x"
+                                    << "";
+    QTest::newRow("other-digits-refused") << QStringLiteral("1\u0662") << "";
+    QTest::newRow("accent-refused") << QStringLiteral("\u00e9") << "";
+}
+
+// Text composed by an input method is typed text too.
+void TestSpinEdit::inputMethodCommits()
+{
+    QFETCH(QString, commit);
+    QFETCH(QString, shown);
+    SpinWindow spins;
+    QVERIFY(QTest::qWaitForWindowActive(&spins.window));
+    typeInto(spins.start, QString());
+    QInputMethodEvent event;
+    event.setCommitString(commit);
+    QApplication::sendEvent(spins.start, &event);
+    QCOMPARE(spins.start->text(), shown);
+}
+
+void TestSpinEdit::pastedAndSetTexts_data()
+{
+    QTest::addColumn<bool>("pasted");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("textAfterLeaving");
+    QTest::newRow("pasted/dollar-hex") << true << "$1F" << 31 << "$1F";
+    QTest::newRow("pasted/0x-hex") << true << "0x10" << 16 << "0x10";
+    QTest::newRow("pasted/leading-blanks") << true << "  7" << 7 << "  7";
+    QTest::newRow("pasted/hex-beyond-max") << true << "$FFFFF" << 0xFFFFF << "99999";
+    QTest::newRow("pasted/trailing-blank") << true << "5 " << 0 << "5 ";
+    QTest::newRow("pasted/other-letters-refused") << true << "12g" << 0 << "";
+    QTest::newRow("set/x-hex") << false << "xA" << 10 << "xA";
+    QTest::newRow("set/hex-beyond-max") << false << "$FFFFF" << 0xFFFFF << "99999";
+}
+
+// Pasted and set from code, a text keeps the reading the integer-text rules give it.
+void TestSpinEdit::pastedAndSetTexts()
+{
+    QFETCH(bool, pasted);
+    QFETCH(QString, text);
+    QFETCH(int, value);
+    QFETCH(QString, textAfterLeaving);
+    SpinWindow spins;
+    QVERIFY(QTest::qWaitForWindowActive(&spins.window));
+    typeInto(spins.start, QString());
+    if (pasted) {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(spins.start, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        spins.start->setText(text);
+    }
+    QCOMPARE(spins.start->value(), value);
+    spins.leave();
+    QCOMPARE(spins.start->text(), textAfterLeaving);
 }
 
 QTEST_MAIN(TestSpinEdit)

@@ -169,6 +169,17 @@ void TestTrackRules::nameSplit_data()
     QTest::newRow("exactly-six") << "00001-.mp3"
                                  << "00001"
                                  << "";
+    // A separator outside the Basic Multilingual Plane is dropped whole, as the rename drops it.
+    QTest::newRow("emoji-separator") << QStringLiteral("00001\U0001F3B5Song.mp3") << "00001"
+                                     << "Song";
+    QTest::newRow("emoji-separator-empty-title") << QStringLiteral("00001\U0001F3B5.mp3") << "00001"
+                                                 << "";
+    QTest::newRow("emoji-after-six-digits")
+        << QStringLiteral("123456\U0001F3B5x.mp3") << "12345" << QStringLiteral("\U0001F3B5x");
+    QTest::newRow("emoji-in-title-kept")
+        << QStringLiteral("00001 \U0001F3B5.mp3") << "00001" << QStringLiteral("\U0001F3B5");
+    QTest::newRow("emoji-within-five")
+        << QStringLiteral("0001\U0001F3B5 x.mp3") << "" << QStringLiteral("0001\U0001F3B5 x");
 }
 
 void TestTrackRules::nameSplit()
