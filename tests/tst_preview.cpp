@@ -112,8 +112,10 @@ void TestPreview::previews_data()
     QTest::newRow("empty-start-counts-as-0")
         << abc << ""
         << "2" << QStringList{u"00002 A"_qs, u"00004 B"_qs, u"00006 C"_qs};
-    QTest::newRow("hex-start") << abc << "$A"
-                               << "1" << QStringList{u"00011 A"_qs, u"00012 B"_qs, u"00013 C"_qs};
+    // Typing takes no hexadecimal: "$A" types nothing, and the empty start counts as 0.
+    QTest::newRow("typed-hex-start-refused")
+        << abc << "$A"
+        << "1" << QStringList{u"00001 A"_qs, u"00002 B"_qs, u"00003 C"_qs};
     QTest::newRow("start-beyond-range-as-typed")
         << abc << "999999"
         << "1" << QStringList{u"1000000 A"_qs, u"1000001 B"_qs, u"1000002 C"_qs};
