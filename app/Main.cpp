@@ -286,11 +286,11 @@ void TForm1::createCentralControls()
     TVxFilelistView28* fileList = m_vxFilelistView281;
     m_commands->setListingSource({[fileList] { return fileList->rows(); },
                                   [fileList](int column) { fileList->ColumnClickSort(column); }});
-    connect(m_spinEdit1, &SpinEdit::changed, this, &TForm1::SpinEdit1Change);
     m_folderWatcher = new ListedFolderWatcher(this);
     m_folderWatcher->setObjectName(QStringLiteral("ListedFolderWatcher"));
     m_folderWatcher->setBusyCheck(&recoveryoffer::isOfferOpen);
     connect(m_folderWatcher, &ListedFolderWatcher::changed, this, &TForm1::followListedFolder);
+    connect(m_spinEdit1, &SpinEdit::changed, this, &TForm1::SpinEdit1Change);
     connect(m_spinEdit2, &SpinEdit::changed, this, &TForm1::SpinEdit2Change);
 
     auto* statusBar = new QStatusBar(this);
@@ -413,16 +413,16 @@ void TForm1::VxDirTreeCombo281PathChange(QObject* sender, const QString& path)
     // The rows come from the file list view, which the combo has already pointed at the path.
     Q_UNUSED(sender)
     Q_UNUSED(path)
-    // A run that was cut off in this folder is settled before its files are listed.
     // The picker shows its folder again after a change anywhere in its tree; nobody picked
     // anything, and the listed folder's own changes come through the folder watcher.
     if (m_vxDirTreeCombo281->refreshingAfterChange())
         return;
+    // A run that was cut off in this folder is settled before its files are listed.
     const QByteArray folder = platform::encodePath(m_vxFilelistView281->Directory());
     if (!m_vxFilelistView281->isDrivesLayout() && renaming::RenameRecovery::hasJournal(folder)) {
-        recoveryoffer::offerRecovery(this, folder);
         m_folderWatcher->hold();
         const auto release = qScopeGuard([this] { m_folderWatcher->release(); });
+        recoveryoffer::offerRecovery(this, folder);
         m_vxFilelistView281->UpdateFileList();
     }
     rebuildFromFileList();
@@ -457,7 +457,6 @@ void TForm1::rebuildFromFileList()
     m_commands->RebuildTrackList();
 }
 
-void TForm1::SpinEdit1Change()
 void TForm1::followListedFolder()
 {
     const QByteArray folder = m_commands->folder();
@@ -476,6 +475,7 @@ void TForm1::followListedFolder()
         m_commands->followUnreadableFolder();
 }
 
+void TForm1::SpinEdit1Change()
 {
     m_commands->UpdatePreview();
 }
@@ -495,6 +495,11 @@ void TForm1::SpeedButton1Click()
     m_folderWatcher->hold();
     const auto release = qScopeGuard([this] { m_folderWatcher->release(); });
     const QByteArray folder = platform::encodePath(m_vxFilelistView281->Directory());
+    if (renaming::RenameRecovery::hasJournal(folder)) {
+        settlePendingRun(folder);
+        return;
+    }
+    // The run renames what the user confirmed, whatever happens while the question is open.
     const std::vector<renaming::RenameRequest> requests =
         renamerequests::requestsOf(m_model->rows(), m_spinEdit1->value(), m_spinEdit2->value());
     QString question = text::entry(text::MessageTexts, 0);
@@ -512,10 +517,11 @@ void TForm1::SpeedButton1Click()
         // Whatever the dialog did, the run ends here: no file may stay under a temporary name.
         engine.run();
     }
-    QString report = renamereport::completionText(engine.requests(), engine.results());
+    QString report = renamereport::completionSummary(engine.requests(), engine.results());
     if (engine.finishError() != 0)
         report += QStringLiteral("\n\n") + renamereport::journalKeptText(engine.finishError());
-    messageboxes::showWarning(this, report);
+    messageboxes::showReport(this, report,
+                             renamereport::completionDetails(engine.requests(), engine.results()));
 
     m_vxFilelistView281->setDirectory(m_vxDirTreeCombo281->SelectedPath());
     m_vxFilelistView281->UpdateFileList();
@@ -523,6 +529,17 @@ void TForm1::SpeedButton1Click()
     m_commands->sortTrackList();
     m_commands->applyColumnCaptions();
     m_commands->setSortMarker(0);
+    m_commands->UpdatePreview();
+}
+
+void TForm1::settlePendingRun(const QByteArray& folder)
+{
+    // A run started now would fail for every file: the journal keeps the folder for its run.
+    messageboxes::showWarning(this, text::entry(text::ReportTexts, 3));
+    recoveryoffer::offerRecovery(this, folder);
+    // Finished or rolled back, the files have other names than the rows say.
+    m_vxFilelistView281->UpdateFileList();
+    rebuildFromFileList();
     m_commands->UpdatePreview();
 }
 

@@ -8,9 +8,13 @@ namespace messageboxes {
 namespace {
 
 void showWithOk(QWidget* parent, QMessageBox::Icon icon, const QString& title,
-                const QString& message)
+                const QString& message, const QString& details = QString())
 {
     QMessageBox box(icon, title, message, QMessageBox::NoButton, parent);
+    if (!details.isEmpty()) {
+        box.setObjectName(QStringLiteral("ReportBox"));
+        box.setDetailedText(details);
+    }
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
@@ -22,6 +26,11 @@ void showWithOk(QWidget* parent, QMessageBox::Icon icon, const QString& title,
 void showWarning(QWidget* parent, const QString& message)
 {
     showWithOk(parent, QMessageBox::Warning, QString::fromUtf16(WarningTitle), message);
+}
+
+void showReport(QWidget* parent, const QString& message, const QString& details)
+{
+    showWithOk(parent, QMessageBox::Warning, QString::fromUtf16(WarningTitle), message, details);
 }
 
 bool askConfirmation(QWidget* parent, const QString& message)

@@ -74,6 +74,20 @@ constexpr const char16_t* Progress[] = {
     u"%1 of %2",
 };
 
+constexpr const char16_t* Report[] = {
+    u"%1 fichier(s) sur %2 ont leur nouveau nom ; %3 n'ont pas été renommés.",
+    u"(et %1 de plus)",
+    u"Les détails donnent la liste complète des fichiers qui n'ont pas été renommés.",
+    u"Un renommage interrompu attend dans ce répertoire : il faut d'abord l'achever ou "
+    u"l'annuler. La liste montre ensuite le répertoire tel qu'il est, et les fichiers peuvent "
+    u"être renommés à nouveau.",
+    u"%1 of %2 file(s) have their new name; %3 were not renamed.",
+    u"(and %1 more)",
+    u"The details list every file that was not renamed.",
+    u"An interrupted rename run is waiting in this folder: it must be finished or rolled back "
+    u"first. The list then shows the folder as it is, and the files can be renamed again.",
+};
+
 } // namespace
 
 const Table HintTexts = {Hints, 7};
@@ -84,6 +98,7 @@ const Table HelpTexts = {HelpMenu, 2};
 const Table AboutTexts = {About, 4};
 const Table ColumnTexts = {Columns, 5};
 const Table MessageTexts = {Messages, 3};
+const Table ReportTexts = {Report, 4};
 const Table OperationTexts = {Operation, 3};
 const Table ProgressTexts = {Progress, 1};
 

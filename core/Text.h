@@ -30,6 +30,7 @@ extern const Table AboutTexts;     // caption, StaticText1, StaticText2, StaticT
 extern const Table ColumnTexts;    // Number, File name, Size, Date, Preview
 extern const Table MessageTexts;   // rename question, no MP3 file, rename completed
 extern const Table OperationTexts; // GroupBox1, Label1, Label2
+extern const Table ReportTexts;    // renamed count, more names, details hint, run pending
 extern const Table ProgressTexts;  // rows done of all rows ("%1" done, "%2" all)
 
 // Entry k of `table` in the given language; any index other than French reads English.

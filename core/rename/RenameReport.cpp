@@ -3,6 +3,7 @@
 #include "core/Text.h"
 #include "platform/SyncedFolder.h"
 
+#include <QHash>
 #include <QStringList>
 
 namespace renamereport {
@@ -30,25 +31,94 @@ QString displayName(const QByteArray& name)
     return QString::fromUtf8(name);
 }
 
-QString completionSummary(const std::vector<RenameRowResult>& results)
+namespace {
+
+int failedCount(const std::vector<RenameRowResult>& results)
 {
-    QString text = text::entry(text::MessageTexts, kCompletedMessage);
     int failed = 0;
     for (const RenameRowResult& result : results) {
         if (!isSuccess(result.status))
             ++failed;
     }
+    return failed;
+}
+
+QString notRenamedHeading(int failed)
+{
+    if (text::languageIndex() == text::French)
+        return failed == 1 ? QStringLiteral("1 fichier n'a pas \u00E9t\u00E9 renomm\u00E9 :")
+                           : QStringLiteral("%1 fichiers n'ont pas \u00E9t\u00E9 renomm\u00E9s :")
+                                 .arg(failed);
+    return failed == 1 ? QStringLiteral("1 file was not renamed:")
+                       : QStringLiteral("%1 files were not renamed:").arg(failed);
+}
+
+// A reason and the rows that failed for it, in the order of their first row.
+struct ReasonGroup
+{
+    QString reason;
+    std::vector<size_t> rows;
+};
+
+std::vector<ReasonGroup> groupByReason(const std::vector<RenameRowResult>& results, size_t rows)
+{
+    std::vector<ReasonGroup> groups;
+    QHash<QString, size_t> groupOf;
+    for (size_t i = 0; i < results.size() && i < rows; ++i) {
+        if (isSuccess(results[i].status))
+            continue;
+        const QString reason = results[i].text();
+        const auto found = groupOf.constFind(reason);
+        if (found == groupOf.constEnd()) {
+            groupOf.insert(reason, groups.size());
+            groups.push_back({reason, {i}});
+        } else {
+            groups[found.value()].rows.push_back(i);
+        }
+    }
+    return groups;
+}
+
+} // namespace
+
+QString elidedName(const QString& name, int maxChars)
+{
+    if (name.size() <= maxChars)
+        return name;
+    const QChar ellipsis(0x2026);
+    qsizetype head = (maxChars - 1) * 2 / 3;
+    qsizetype tail = maxChars - 1 - head;
+    // A character outside the Basic Multilingual Plane is two code units: keep it whole.
+    if (head > 0 && name.at(head - 1).isHighSurrogate())
+        --head;
+    if (tail > 0 && name.at(name.size() - tail).isLowSurrogate())
+        --tail;
+    return name.left(head) + ellipsis + name.right(tail);
+}
+
+QString completionSummary(const std::vector<RenameRequest>& rows,
+                          const std::vector<RenameRowResult>& results)
+{
+    constexpr int kShownNames = 5;
+    constexpr int kNameChars = 60;
+    QString text = text::entry(text::MessageTexts, kCompletedMessage);
+    const int failed = failedCount(results);
     if (failed == 0)
         return text;
-    text += QStringLiteral("\n\n");
-    if (text::languageIndex() == text::French)
-        text +=
-            failed == 1
-                ? QStringLiteral("1 fichier n'a pas \u00E9t\u00E9 renomm\u00E9 :")
-                : QStringLiteral("%1 fichiers n'ont pas \u00E9t\u00E9 renomm\u00E9s :").arg(failed);
-    else
-        text += failed == 1 ? QStringLiteral("1 file was not renamed:")
-                            : QStringLiteral("%1 files were not renamed:").arg(failed);
+    const int total = int(results.size());
+    text += QStringLiteral("\n\n") + text::entry(text::ReportTexts, 0)
+                                         .arg(QString::number(total - failed),
+                                              QString::number(total), QString::number(failed));
+    for (const ReasonGroup& group : groupByReason(results, rows.size())) {
+        text += QStringLiteral("\n\n%1 (%2)").arg(group.reason).arg(group.rows.size());
+        for (size_t k = 0; k < group.rows.size() && k < size_t(kShownNames); ++k)
+            text += QStringLiteral("\n    ") +
+                    elidedName(displayName(rows[group.rows[k]].oldName), kNameChars);
+        if (group.rows.size() > size_t(kShownNames))
+            text += QStringLiteral("\n    ") +
+                    text::entry(text::ReportTexts, 1).arg(group.rows.size() - kShownNames);
+    }
+    text += QStringLiteral("\n\n") + text::entry(text::ReportTexts, 2);
     return text;
 }
 
@@ -66,9 +136,12 @@ QString completionDetails(const std::vector<RenameRequest>& rows,
 QString completionText(const std::vector<RenameRequest>& rows,
                        const std::vector<RenameRowResult>& results)
 {
-    const QString summary = completionSummary(results);
+    const QString message = text::entry(text::MessageTexts, kCompletedMessage);
     const QString details = completionDetails(rows, results);
-    return details.isEmpty() ? summary : summary + QLatin1Char('\n') + details;
+    if (details.isEmpty())
+        return message;
+    return message + QStringLiteral("\n\n") + notRenamedHeading(failedCount(results)) +
+           QLatin1Char('\n') + details;
 }
 
 QString recoveryQuestion(const RenameRecovery& recovery)

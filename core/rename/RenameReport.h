@@ -16,11 +16,19 @@ namespace renamereport {
 // names and the reasons.
 QString completionText(const std::vector<renaming::RenameRequest>& rows,
                        const std::vector<renaming::RenameRowResult>& results);
-// The first part of completionText (message and count), and its list of lines, for a box
-// that shows a long list apart.
-QString completionSummary(const std::vector<renaming::RenameRowResult>& results);
+// The completion box's own text, short enough for any number of rows: the completion message
+// alone when every row was renamed (or kept its name); otherwise how many files have their new
+// name and, per reason, how many were not renamed with the first few names, long names
+// shortened in the middle.
+QString completionSummary(const std::vector<renaming::RenameRequest>& rows,
+                          const std::vector<renaming::RenameRowResult>& results);
+// Every file that was not renamed, one line each with its whole name and the reason; empty when
+// there is none.
 QString completionDetails(const std::vector<renaming::RenameRequest>& rows,
                           const std::vector<renaming::RenameRowResult>& results);
+// `name` cut to at most `maxChars` characters by putting an ellipsis in its middle, so both
+// its start and its extension stay readable; never splits a character.
+QString elidedName(const QString& name, int maxChars);
 
 // The question put before recovering, from where the files are now.
 QString recoveryQuestion(const renaming::RenameRecovery& recovery);
