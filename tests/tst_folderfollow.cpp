@@ -3,6 +3,7 @@
 #include "app/ProgessBar.h"
 #include "app/TrackListModel.h"
 #include "core/SettingsFile.h"
+#include "core/rename/RenameStatus.h"
 #include "explorer/VxDirTreeCombo28.h"
 #include "explorer/VxFilelistView28.h"
 #include "tests/support/ModalAnswerer.h"
@@ -179,6 +180,23 @@ private slots:
         const QString shots = qEnvironmentVariable("SCREENSHOT_DIR");
         if (!shots.isEmpty() && qstrcmp(QTest::currentDataTag(), "folder/sibling-created") == 0)
             QVERIFY(w.form->grab().save(shots + QStringLiteral("/list-keeps-order.png")));
+    }
+
+    // A listed folder that can no longer be read keeps its rows, each saying why it cannot be
+    // renamed; nothing passes for an empty folder.
+    void unreadableFolderKeepsTheRowsAndSaysWhy()
+    {
+        Window w;
+        w.view()->setCurrentIndex(w.form->trackListModel()->index(2, 0));
+        w.click("SpeedButton3");
+        QVERIFY(QDir(w.music()).removeRecursively());
+        QTRY_VERIFY_WITH_TIMEOUT(!w.form->trackListModel()->row(0).previewProblem.isEmpty(),
+                                 FollowMs);
+        QCOMPARE(w.titles(),
+                 (QStringList{QStringLiteral("C"), QStringLiteral("A"), QStringLiteral("B")}));
+        for (const TrackRow& row : w.form->trackListModel()->rows())
+            QCOMPARE(row.previewProblem,
+                     renaming::statusText(renaming::RenameStatus::FolderUnavailable));
     }
 
     // Picking, the refresh key and the Size header read the folder again, in its own order.

@@ -24,15 +24,6 @@ QString filesText(int count)
     return count == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(count);
 }
 
-} // namespace
-
-QString displayName(const QByteArray& name)
-{
-    return QString::fromUtf8(name);
-}
-
-namespace {
-
 int failedCount(const std::vector<RenameRowResult>& results)
 {
     int failed = 0;
@@ -80,6 +71,11 @@ std::vector<ReasonGroup> groupByReason(const std::vector<RenameRowResult>& resul
 }
 
 } // namespace
+
+QString displayName(const QByteArray& name)
+{
+    return QString::fromUtf8(name);
+}
 
 QString elidedName(const QString& name, int maxChars)
 {
