@@ -506,7 +506,7 @@ private slots:
         w.find<QToolButton>("SpeedButton5")->click();
         ModalAnswerer boxes;
         boxes.handle([&w](QWidget* question) {
-            // A folder change seen while the question is open rebuilds the list in listing
+            // The folder picked again while the question is open rebuilds the list in listing
             // order; the run still does what was confirmed.
             w.form->VxDirTreeCombo281PathChange(w.form->VxDirTreeCombo281(), QString());
             QTest::keyClick(question, Qt::Key_Return);

@@ -135,8 +135,6 @@ private slots:
     void fileRemovedBeforeRun();
     void fileChangedSinceListing();
     void secondRunRefused();
-    void completionText_data();
-    void completionText();
 };
 
 void TestRename::initTestCase()
@@ -495,61 +493,6 @@ void TestRename::secondRunRefused()
 
     first.run();
     QCOMPARE(snapshot(dir), expectedFiles({"a.mp3>b.mp3", "b.mp3>a.mp3"}));
-}
-
-void TestRename::completionText_data()
-{
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QByteArrayList>("names");
-    QTest::addColumn<std::vector<RenameStatus>>("statuses");
-    QTest::addColumn<QString>("text");
-
-    using S = RenameStatus;
-    const int en = text::English;
-    QTest::newRow("all-renamed") << en << QByteArrayList{"a.mp3", "b.mp3"}
-                                 << std::vector<S>{S::Renamed, S::Renamed}
-                                 << QStringLiteral("Rename process completed...");
-    QTest::newRow("unchanged-is-no-failure")
-        << en << QByteArrayList{"a.mp3", "b.mp3"} << std::vector<S>{S::Renamed, S::Unchanged}
-        << QStringLiteral("Rename process completed...");
-    QTest::newRow("french") << int(text::French) << QByteArrayList{"a.mp3"}
-                            << std::vector<S>{S::Renamed}
-                            << QStringLiteral("Traitement termin\u00e9...");
-    QTest::newRow("one-failed") << en << QByteArrayList{"a.mp3", "b.mp3"}
-                                << std::vector<S>{S::TargetExists, S::Renamed}
-                                << QStringLiteral(
-                                       "Rename process completed...\n\n1 file was not renamed:\n"
-                                       "a.mp3: A file or folder with the new name already exists.");
-    QTest::newRow("every-failure-listed")
-        << en << QByteArrayList{"a.mp3", "b.mp3", "c.mp3"}
-        << std::vector<S>{S::SourceVanished, S::Renamed, S::DuplicateTarget}
-        << QStringLiteral("Rename process completed...\n\n2 files were not renamed:\n"
-                          "a.mp3: The file no longer exists.\n"
-                          "c.mp3: An earlier row gets the same new name.");
-    QTest::newRow("not-utf8-name-shown-replaced")
-        << en << QByteArrayList{"\xff.mp3"} << std::vector<S>{S::NameTooLong}
-        << QStringLiteral("Rename process completed...\n\n1 file was not renamed:\n"
-                          "\ufffd.mp3: The new name is too long for this volume.");
-}
-
-void TestRename::completionText()
-{
-    QFETCH(int, language);
-    QFETCH(QByteArrayList, names);
-    QFETCH(std::vector<RenameStatus>, statuses);
-    QFETCH(QString, text);
-
-    std::vector<RenameRequest> rows;
-    std::vector<renaming::RenameRowResult> results;
-    for (int i = 0; i < names.size(); ++i) {
-        rows.push_back({names[i], "new.mp3", 0, 0});
-        results.push_back({statuses[size_t(i)], 0, names[i]});
-    }
-    const text::LanguageIndex before = text::languageIndex();
-    text::setLanguageIndex(text::LanguageIndex(language));
-    const QString got = renamereport::completionText(rows, results);
-    text::setLanguageIndex(before);
-    QCOMPARE(got, text);
 }
 
 QTEST_GUILESS_MAIN(TestRename)

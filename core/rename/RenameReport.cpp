@@ -34,16 +34,6 @@ int failedCount(const std::vector<RenameRowResult>& results)
     return failed;
 }
 
-QString notRenamedHeading(int failed)
-{
-    if (text::languageIndex() == text::French)
-        return failed == 1 ? QStringLiteral("1 fichier n'a pas \u00E9t\u00E9 renomm\u00E9 :")
-                           : QStringLiteral("%1 fichiers n'ont pas \u00E9t\u00E9 renomm\u00E9s :")
-                                 .arg(failed);
-    return failed == 1 ? QStringLiteral("1 file was not renamed:")
-                       : QStringLiteral("%1 files were not renamed:").arg(failed);
-}
-
 // A reason and the rows that failed for it, in the order of their first row.
 struct ReasonGroup
 {
@@ -127,17 +117,6 @@ QString completionDetails(const std::vector<RenameRequest>& rows,
             lines << displayName(rows[i].oldName) + QStringLiteral(": ") + results[i].text();
     }
     return lines.join(QLatin1Char('\n'));
-}
-
-QString completionText(const std::vector<RenameRequest>& rows,
-                       const std::vector<RenameRowResult>& results)
-{
-    const QString message = text::entry(text::MessageTexts, kCompletedMessage);
-    const QString details = completionDetails(rows, results);
-    if (details.isEmpty())
-        return message;
-    return message + QStringLiteral("\n\n") + notRenamedHeading(failedCount(results)) +
-           QLatin1Char('\n') + details;
 }
 
 QString recoveryQuestion(const RenameRecovery& recovery)

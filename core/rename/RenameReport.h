@@ -11,11 +11,6 @@
 // The texts that tell the user how a rename run, or the recovery of one, went.
 namespace renamereport {
 
-// The completion box: the completion message alone when every row was renamed (or kept its
-// name), otherwise followed by how many files were not renamed and, one line each, their
-// names and the reasons.
-QString completionText(const std::vector<renaming::RenameRequest>& rows,
-                       const std::vector<renaming::RenameRowResult>& results);
 // The completion box's own text, short enough for any number of rows: the completion message
 // alone when every row was renamed (or kept its name); otherwise how many files have their new
 // name and, per reason, how many were not renamed with the first few names, long names
