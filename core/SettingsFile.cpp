@@ -25,7 +25,19 @@ bool canWriteAt(const QString& path)
 
 bool isFile(const QString& path)
 {
-    return QFileInfo(path).isFile();
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+// Root can write under a system prefix, but a file beside an installed program would be shared
+// by every user and left behind by the package manager.
+bool isUnderSystemPrefix(const QString& folder)
+{
+    const QString path = QDir::cleanPath(folder);
+    for (const QString& prefix : {QStringLiteral("/usr"), QStringLiteral("/opt")}) {
+        if (path == prefix || path.startsWith(prefix + QLatin1Char('/')))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -35,17 +47,25 @@ SettingsFile::SettingsFile(const QString& besideExecutable, const QString& inUse
 {
 }
 
+SettingsFile SettingsFile::forProgramFolder(const QString& programFolder,
+                                            const QString& configFolder)
+{
+    const QString beside =
+        isUnderSystemPrefix(programFolder) ? QString() : QDir(programFolder).filePath(FileName);
+    return SettingsFile(beside, QDir(configFolder).filePath(QStringLiteral("ORVEN/") + FileName));
+}
+
 SettingsFile SettingsFile::standardLocations()
 {
-    const QString configFolder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return SettingsFile(QDir(QCoreApplication::applicationDirPath()).filePath(FileName),
-                        QDir(configFolder).filePath(QStringLiteral("ORVEN/") + FileName));
+    return forProgramFolder(
+        QCoreApplication::applicationDirPath(),
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }
 
 QString SettingsFile::writePath() const
 {
-    return canWriteAt(m_besideExecutable) ? m_besideExecutable : m_inUserConfig;
+    return !m_besideExecutable.isEmpty() && canWriteAt(m_besideExecutable) ? m_besideExecutable
+                                                                           : m_inUserConfig;
 }
 
 QString SettingsFile::readPath() const

@@ -6,21 +6,26 @@
 #include <QString>
 
 // The settings file ORVENFR.cfg: three CR LF lines of which only the third, the language, is
-// read. It lives beside the executable; when that folder cannot be written (an installed
-// program) it lives in the user's configuration folder instead.
+// read. A program run from the folder it was built in keeps it beside itself; an installed one
+// (under /usr or /opt), or one whose folder cannot be written, keeps it in the user's
+// configuration folder.
 class SettingsFile
 {
 public:
     // Files longer than this are read only up to here.
     static constexpr qint64 MaxReadBytes = 64 * 1024;
 
+    // An empty `besideExecutable` leaves the user's configuration folder as the only place.
     SettingsFile(const QString& besideExecutable, const QString& inUserConfig);
 
-    // The two real places: beside the running executable and ORVEN/ in the user's
-    // configuration folder.
+    // The places for a program in `programFolder`: beside it, unless it lies under a system
+    // prefix, and ORVEN/ in `configFolder`.
+    static SettingsFile forProgramFolder(const QString& programFolder, const QString& configFolder);
+    // The places for the running executable and the user's configuration folder.
     static SettingsFile standardLocations();
 
-    // The file that is written: the one beside the executable when that can be written.
+    // The file that is written: the one beside the executable when there is one and it can be
+    // written.
     QString writePath() const;
     // The file that is read: the written one when it exists, else the other one when it exists;
     // empty when neither does.

@@ -6,8 +6,10 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-gtk-platformtheme fonts-dejavu-core fonts-liberation2
+    qt6-translations-l10n
     poppler-utils strace
     fuse3 fusefat fuse2fs dosfstools
+    librsvg2-bin desktop-file-utils appstream man-db
 )
 
 missing=()
