@@ -6,6 +6,7 @@
 #include "app/MessageBoxes.h"
 #include "app/Pictures.h"
 #include "app/ProgessBar.h"
+#include "app/QtTranslations.h"
 #include "app/RecoveryOffer.h"
 #include "app/SpinEdit.h"
 #include "app/TrackListCommands.h"
@@ -115,6 +116,7 @@ void TForm1::createMenus()
     m_file1->setObjectName(QStringLiteral("File1"));
     m_print1 = addMenuAction(m_file1, "Print1");
     m_export1 = addMenuAction(m_file1, "Export1");
+    m_exportPdf1 = addMenuAction(m_file1, "ExportPdf1");
     m_file1->addSeparator()->setObjectName(QStringLiteral("N1"));
     m_exit1 = addMenuAction(m_file1, "Exit1");
     connect(m_exit1, &QAction::triggered, this, &TForm1::SpeedButton6Click);
@@ -125,6 +127,7 @@ void TForm1::createMenus()
 
     connect(m_print1, &QAction::triggered, this, &TForm1::Print1Click);
     connect(m_export1, &QAction::triggered, this, &TForm1::Export1Click);
+    connect(m_exportPdf1, &QAction::triggered, this, &TForm1::ExportPdf1Click);
     connect(m_createDir1, &QAction::triggered, this, &TForm1::SpeedButton1Click);
 
     m_language1 = menuBar()->addMenu(QString());
@@ -163,18 +166,18 @@ void TForm1::createToolBar()
     {
         const char* name;
         int width;
-        QPixmap (*picture)();
+        pictures::Tool picture;
         int hintEntry;
     };
     // Left to right; the hint table lists them in another order.
     const ToolButtonLayout buttons[] = {
-        {"SpeedButton1", 39, &pictures::rename, 0},
-        {"SpeedButton5", 39, &pictures::moveUp, 1},
-        {"SpeedButton4", 40, &pictures::moveDown, 2},
-        {"SpeedButton3", 40, &pictures::moveToTop, 3},
-        {"SpeedButton2", 40, &pictures::moveToBottom, 4},
-        {"SpeedButton7", 40, &pictures::print, 5},
-        {"SpeedButton6", 40, &pictures::exit, 6},
+        {"SpeedButton1", 39, pictures::Tool::Rename, 0},
+        {"SpeedButton5", 39, pictures::Tool::MoveUp, 1},
+        {"SpeedButton4", 40, pictures::Tool::MoveDown, 2},
+        {"SpeedButton3", 40, pictures::Tool::MoveToTop, 3},
+        {"SpeedButton2", 40, pictures::Tool::MoveToBottom, 4},
+        {"SpeedButton7", 40, pictures::Tool::Print, 5},
+        {"SpeedButton6", 40, pictures::Tool::Exit, 6},
     };
     for (const ToolButtonLayout& entry : buttons) {
         auto* button = new QToolButton(toolBar);
@@ -183,7 +186,7 @@ void TForm1::createToolBar()
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setIconSize(QSize(32, 32));
-        button->setIcon(QIcon(entry.picture()));
+        button->setIcon(pictures::toolIcon(entry.picture));
         toolBar->addWidget(button);
         m_hintButtons[entry.hintEntry] = button;
     }
@@ -310,6 +313,16 @@ void TForm1::createCentralControls()
     m_saveDialog2->setDefaultSuffix(QStringLiteral("txt"));
     // Replacing an existing file is asked first: a silent overwrite would lose the user's file.
     m_saveDialog2->setOption(QFileDialog::DontConfirmOverwrite, false);
+    // Qt's own dialog speaks the interface language; a desktop's dialog ignores it.
+    m_saveDialog2->setOption(QFileDialog::DontUseNativeDialog);
+
+    m_saveDialog3 = new QFileDialog(this);
+    m_saveDialog3->setObjectName(QStringLiteral("SaveDialog3"));
+    m_saveDialog3->setAcceptMode(QFileDialog::AcceptSave);
+    m_saveDialog3->setFileMode(QFileDialog::AnyFile);
+    m_saveDialog3->setDefaultSuffix(QStringLiteral("pdf"));
+    m_saveDialog3->setOption(QFileDialog::DontConfirmOverwrite, false);
+    m_saveDialog3->setOption(QFileDialog::DontUseNativeDialog);
 
     QWidget::setTabOrder(m_listView1, m_spinEdit1);
     QWidget::setTabOrder(m_spinEdit1, m_spinEdit2);
@@ -372,6 +385,8 @@ void TForm1::ApplyLanguage()
     m_file1->setTitle(text::entry(text::FileMenuTexts, 0));
     m_print1->setText(text::entry(text::FileMenuTexts, 1));
     m_export1->setText(text::entry(text::FileMenuTexts, 2));
+    m_exportPdf1->setText(text::entry(text::PdfExportTexts, 0));
+    m_saveDialog3->setNameFilter(text::entry(text::PdfExportTexts, 1));
     m_exit1->setText(text::entry(text::FileMenuTexts, 3));
     m_actions1->setTitle(text::entry(text::ActionsTexts, 0));
     m_createDir1->setText(text::entry(text::ActionsTexts, 1));
@@ -389,6 +404,8 @@ void TForm1::ApplyLanguage()
     m_label2->setText(text::entry(text::OperationTexts, 2));
     m_label1->adjustSize();
     m_label2->adjustSize();
+    // Without the catalogue Qt's dialogs stay English; the program works on.
+    qttranslations::apply(text::languageIndex());
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
@@ -608,6 +625,27 @@ void TForm1::Export1Click()
 void TForm1::ExportTrackList(const QString& fileName)
 {
     const trackexport::ExportResult result = trackexport::ExportTrackList(fileName, trackLines());
+    if (!result.ok)
+        messageboxes::showError(this, result.errorMessage);
+}
+
+void TForm1::ExportPdf1Click()
+{
+    if (m_model->rows().isEmpty()) {
+        messageboxes::showWarning(this, text::entry(text::MessageTexts, 1));
+        return;
+    }
+    if (m_saveDialog3->exec() != QDialog::Accepted || m_saveDialog3->selectedFiles().isEmpty())
+        return;
+    ExportTrackListPdf(m_saveDialog3->selectedFiles().constFirst());
+}
+
+void TForm1::ExportTrackListPdf(const QString& fileName)
+{
+    WaitCursor wait;
+    const trackprint::PrintResult result =
+        trackprint::ExportPdf(fileName, trackprint::PrintLines(trackLines()),
+                              trackprint::PrintJobTitle(QTime::currentTime()));
     if (!result.ok)
         messageboxes::showError(this, result.errorMessage);
 }

@@ -66,6 +66,9 @@ public:
     void Export1Click();
     // Writes the track list's export file; a failure is reported in the error box.
     void ExportTrackList(const QString& fileName);
+    void ExportPdf1Click();
+    // Writes the pages Print would send to a PDF file; a failure is reported in the error box.
+    void ExportTrackListPdf(const QString& fileName);
     void English1Click();
     void French1Click();
     void about1Click();
@@ -97,6 +100,7 @@ private:
     QMenu* m_help1 = nullptr;
     QAction* m_print1 = nullptr;
     QAction* m_export1 = nullptr;
+    QAction* m_exportPdf1 = nullptr;
     QAction* m_exit1 = nullptr;
     QAction* m_createDir1 = nullptr;
     QAction* m_english1 = nullptr;
@@ -120,4 +124,5 @@ private:
     ListedFolderWatcher* m_folderWatcher = nullptr;
     QTextEdit* m_richEdit1 = nullptr;
     QFileDialog* m_saveDialog2 = nullptr;
+    QFileDialog* m_saveDialog3 = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "app/TrackPrint.h"
 
+#include "core/Text.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QDateTime>
 #include <QPainter>
@@ -65,6 +67,19 @@ PrintResult PrintTrackList(QPrinter& printer, const QStringList& lines, const QS
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return failure(QStringLiteral("The printer could not finish the job %1.").arg(jobTitle));
+    return {};
+}
+
+PrintResult ExportPdf(const QString& fileName, const QStringList& lines, const QString& jobTitle)
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    QPrinter printer(QPrinter::HighResolution);
+    if (!info.isNull())
+        printer.setPageLayout(QPrinter(info, QPrinter::HighResolution).pageLayout());
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(fileName);
+    if (!PrintTrackList(printer, lines, jobTitle).ok)
+        return failure(text::entry(text::PdfExportTexts, 2).arg(fileName));
     return {};
 }
 

@@ -21,6 +21,11 @@ struct PrintResult
 
 PrintResult PrintTrackList(QPrinter& printer, const QStringList& lines, const QString& jobTitle);
 
+// Writes to a PDF file the pages PrintTrackList sends to the default printer, on that printer's
+// page layout (the system's default page when there is no printer); a failure says so in the
+// interface language.
+PrintResult ExportPdf(const QString& fileName, const QStringList& lines, const QString& jobTitle);
+
 bool hasDefaultPrinter();
 // A printer on the system's default printer; null, with the reason in *errorMessage, when
 // there is none.

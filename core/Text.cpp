@@ -88,6 +88,15 @@ constexpr const char16_t* Report[] = {
     u"first. The list then shows the folder as it is, and the files can be renamed again.",
 };
 
+constexpr const char16_t* PdfExport[] = {
+    u"Exporter en P&DF...",
+    u"Document PDF (*.pdf)",
+    u"Le fichier PDF « %1 » n'a pas pu être écrit.",
+    u"Export as P&DF...",
+    u"PDF document (*.pdf)",
+    u"The PDF file \"%1\" could not be written.",
+};
+
 } // namespace
 
 const Table HintTexts = {Hints, 7};
@@ -101,6 +110,7 @@ const Table MessageTexts = {Messages, 3};
 const Table ReportTexts = {Report, 4};
 const Table OperationTexts = {Operation, 3};
 const Table ProgressTexts = {Progress, 1};
+const Table PdfExportTexts = {PdfExport, 3};
 
 LanguageIndex languageIndex()
 {

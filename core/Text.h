@@ -32,6 +32,7 @@ extern const Table MessageTexts;   // rename question, no MP3 file, rename compl
 extern const Table OperationTexts; // GroupBox1, Label1, Label2
 extern const Table ReportTexts;    // renamed count, more names, details hint, run pending
 extern const Table ProgressTexts;  // rows done of all rows ("%1" done, "%2" all)
+extern const Table PdfExportTexts; // ExportPdf1, save dialog's file type, write failure ("%1")
 
 // Entry k of `table` in the given language; any index other than French reads English.
 QString entry(const Table& table, int k, LanguageIndex language);

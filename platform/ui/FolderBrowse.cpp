@@ -7,8 +7,10 @@ namespace platform {
 QString browseForFolder(QWidget* owner, const QString& title, const QString& startFolder,
                         bool includeFiles)
 {
-    const QFileDialog::Options options =
-        includeFiles ? QFileDialog::Options() : QFileDialog::Options(QFileDialog::ShowDirsOnly);
+    // Qt's own dialog speaks the program's language; a desktop's dialog ignores it.
+    QFileDialog::Options options = QFileDialog::DontUseNativeDialog;
+    if (!includeFiles)
+        options |= QFileDialog::ShowDirsOnly;
     return QFileDialog::getExistingDirectory(owner, title, startFolder, options);
 }
 
