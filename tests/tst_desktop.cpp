@@ -263,10 +263,10 @@ private slots:
                 if (pixel.alpha() < 255)
                     continue;
                 ++painted;
-                legible += contrast(pixel, window) >= 3.0;
+                legible += contrast(pixel, window) >= 4.5;
             }
         QVERIFY(painted > 0);
-        QVERIFY2(legible * 3 >= painted,
+        QVERIFY2(legible * 5 >= painted,
                  qPrintable(QStringLiteral("%1 of %2 pixels stand out").arg(legible).arg(painted)));
     }
 };
