@@ -1,12 +1,14 @@
 #include "app/TrackPrint.h"
 
 #include "core/Text.h"
+#include "platform/NoReplaceRename.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDateTime>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -76,10 +78,18 @@ PrintResult ExportPdf(const QString& fileName, const QStringList& lines, const Q
     QPrinter printer(QPrinter::HighResolution);
     if (!info.isNull())
         printer.setPageLayout(QPrinter(info, QPrinter::HighResolution).pageLayout());
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(fileName);
-    if (!PrintTrackList(printer, lines, jobTitle).ok)
+    // Written beside the target under a name of its own, then put in its place: a failure
+    // halfway leaves no partial file and the file the user chose to replace whole.
+    QTemporaryFile part(fileName + QStringLiteral(".XXXXXX.part"));
+    if (!part.open())
         return failure(text::entry(text::PdfExportTexts, 2).arg(fileName));
+    part.close();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(part.fileName());
+    if (!PrintTrackList(printer, lines, jobTitle).ok ||
+        platform::replaceWith(QFile::encodeName(part.fileName()), QFile::encodeName(fileName)) != 0)
+        return failure(text::entry(text::PdfExportTexts, 2).arg(fileName));
+    part.setAutoRemove(false);
     return {};
 }
 

@@ -1,13 +1,14 @@
 #include "app/Main.h"
-#include "core/BatchMode.h"
 #include "app/Dialog1.h"
 #include "app/ErrorReportingApplication.h"
 #include "app/ProgessBar.h"
 #include "app/RecoveryOffer.h"
 #include "app/Unit2.h"
+#include "core/BatchMode.h"
 
 #include <QByteArrayList>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
@@ -39,6 +40,8 @@ int main(int argc, char* argv[])
 
     ErrorReportingApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QString());
+    // Ties the window to the installed desktop entry (its icon and name on Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.orven.FileVivider"));
 
     TForm1 form1;
     TOKBottomDlg okBottomDlg;

@@ -87,6 +87,12 @@ int renameNoReplaceAt(int dirFd, const QByteArray& from, const QByteArray& to)
     return renameNoReplaceAt2(dirFd, from, dirFd, to);
 }
 
+int replaceWith(const QByteArray& fromPath, const QByteArray& toPath)
+{
+    return ::renameat(AT_FDCWD, fromPath.constData(), AT_FDCWD, toPath.constData()) == 0 ? 0
+                                                                                         : errno;
+}
+
 int renameExchangeAt(int dirFd, const QByteArray& a, const QByteArray& b)
 {
     if (a.isEmpty() || b.isEmpty())

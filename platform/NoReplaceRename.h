@@ -30,6 +30,11 @@ using PlaceholderGuard = std::function<int()>;
 int renameNoReplaceGuardedAt(int dirFd, const QByteArray& from, const QByteArray& to,
                              const PlaceholderGuard& guard);
 
+// Puts `fromPath` in the place of `toPath`, replacing it: for a file the user chose to replace,
+// written first under a name of its own so that a failure leaves the old one whole. Returns 0
+// or the errno value.
+int replaceWith(const QByteArray& fromPath, const QByteArray& toPath);
+
 // Swaps the entries `a` and `b` of the open folder `dirFd` atomically (both must exist).
 // Returns 0 or the errno value; EINVAL or ENOSYS where the file system cannot.
 int renameExchangeAt(int dirFd, const QByteArray& a, const QByteArray& b);
