@@ -4,8 +4,8 @@
 #include "explorer/VxPathUtils.h"
 #include "explorer/VxShellUtils.h"
 #include "platform/DirEnum.h"
-#include "platform/ui/ImageList.h"
 #include "platform/Volumes.h"
+#include "platform/ui/ImageList.h"
 #include "platform/ui/WaitCursor.h"
 
 #include <QApplication>

@@ -3,13 +3,13 @@
 #include "explorer/VxConsts.h"
 #include "explorer/VxPathUtils.h"
 #include "platform/DirEnum.h"
+#include "platform/KnownFolders.h"
+#include "platform/Volumes.h"
 #include "platform/ui/FileOperation.h"
 #include "platform/ui/FolderBrowse.h"
 #include "platform/ui/ImageList.h"
-#include "platform/KnownFolders.h"
 #include "platform/ui/PropertiesDialog.h"
 #include "platform/ui/ShellOpen.h"
-#include "platform/Volumes.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,8 +4,8 @@
 #include "explorer/VxFilelistView28.h"
 #include "explorer/VxSpeedButton.h"
 #include "platform/ChangeNotifier.h"
-#include "platform/ui/ImageList.h"
 #include "platform/Volumes.h"
+#include "platform/ui/ImageList.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/TestDir.h"
 

@@ -1,5 +1,5 @@
-#include "platform/ui/FileOperation.h"
 #include "platform/Trash.h"
+#include "platform/ui/FileOperation.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/TestDir.h"
 
