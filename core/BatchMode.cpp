@@ -50,11 +50,6 @@ bool isOption(const QByteArray& argument)
 }
 
 // An argument as a message shows it: it may hold any byte the shell passed on.
-QString shown(const QByteArray& argument)
-{
-    return nameescape::escaped(argument);
-}
-
 Options refused(const QString& error)
 {
     Options options;
@@ -99,9 +94,11 @@ Options windowArguments(const QByteArrayList& arguments)
     for (const QByteArray& argument : arguments) {
         Command command = Command::Window;
         if (commandOf(argument, &command))
-            return refused(QStringLiteral("%1 must come first.").arg(shown(argument)));
+            return refused(
+                QStringLiteral("%1 must come first.").arg(nameescape::escaped(argument)));
         if (isOption(argument))
-            return refused(QStringLiteral("Unknown option \"%1\".").arg(shown(argument)));
+            return refused(
+                QStringLiteral("Unknown option \"%1\".").arg(nameescape::escaped(argument)));
     }
     return Options();
 }
@@ -112,20 +109,21 @@ Options numberingOptions(Options options, const QByteArrayList& arguments, qsize
     for (qsizetype i = first; i < arguments.size(); i += 2) {
         const QByteArray& option = arguments.at(i);
         if (option != "--start" && option != "--increment" && option != "--order")
-            return refused(QStringLiteral("Unknown option \"%1\".").arg(shown(option)));
+            return refused(
+                QStringLiteral("Unknown option \"%1\".").arg(nameescape::escaped(option)));
         if (i + 1 >= arguments.size())
-            return refused(QStringLiteral("%1 needs a value.").arg(shown(option)));
+            return refused(QStringLiteral("%1 needs a value.").arg(nameescape::escaped(option)));
         const QByteArray& value = arguments.at(i + 1);
         if (option == "--start" && !parseNumber(value, 0, 99999, &options.start))
             return refused(QStringLiteral("The start must be a number from 0 to 99999, not \"%1\".")
-                               .arg(shown(value)));
+                               .arg(nameescape::escaped(value)));
         if (option == "--increment" && !parseNumber(value, 1, 99999, &options.increment))
             return refused(
                 QStringLiteral("The increment must be a number from 1 to 99999, not \"%1\".")
-                    .arg(shown(value)));
+                    .arg(nameescape::escaped(value)));
         if (option == "--order" && !parseOrder(value, &options.order))
             return refused(QStringLiteral("The order is number, name, size or date, not \"%1\".")
-                               .arg(shown(value)));
+                               .arg(nameescape::escaped(value)));
     }
     return options;
 }
@@ -144,7 +142,8 @@ Options recoverOptions(Options options, const QByteArrayList& arguments)
         return refused(QStringLiteral("--recover needs finish, rollback or set-aside after the "
                                       "folder."));
     if (arguments.size() > 3)
-        return refused(QStringLiteral("Unknown option \"%1\".").arg(shown(arguments.at(3))));
+        return refused(
+            QStringLiteral("Unknown option \"%1\".").arg(nameescape::escaped(arguments.at(3))));
     for (const auto& entry : actions) {
         if (arguments.at(2) == entry.word) {
             options.recoverAction = entry.action;
@@ -152,7 +151,7 @@ Options recoverOptions(Options options, const QByteArrayList& arguments)
         }
     }
     return refused(QStringLiteral("--recover takes finish, rollback or set-aside, not \"%1\".")
-                       .arg(shown(arguments.at(2))));
+                       .arg(nameescape::escaped(arguments.at(2))));
 }
 
 QByteArray withTrailingSeparator(QByteArray path)
@@ -169,9 +168,9 @@ QString folderProblem(const QByteArray& folder)
     if (opened.isOpen())
         return QString();
     if (platform::fileErrorOf(opened.openError()) == platform::FileError::NotFound)
-        return QStringLiteral("\"%1\" is not a folder.").arg(shown(folder));
+        return QStringLiteral("\"%1\" is not a folder.").arg(nameescape::escaped(folder));
     return QStringLiteral("The folder \"%1\" cannot be read: %2")
-        .arg(shown(folder), platform::sysErrorText(opened.openError()));
+        .arg(nameescape::escaped(folder), platform::sysErrorText(opened.openError()));
 }
 
 // Number, title, size, date and preview name, tab-separated. What comes from the file name is
@@ -223,7 +222,7 @@ Options parseArguments(const QByteArrayList& arguments)
     // Every other command works on the folder named right after it.
     const QByteArray& name = arguments.constFirst();
     if (arguments.size() < 2 || arguments.at(1).isEmpty() || isOption(arguments.at(1)))
-        return refused(QStringLiteral("%1 needs a folder.").arg(shown(name)));
+        return refused(QStringLiteral("%1 needs a folder.").arg(nameescape::escaped(name)));
     options.folder = arguments.at(1);
     if (command == Command::Recover)
         return recoverOptions(options, arguments);

@@ -34,20 +34,6 @@ QStringList fileNames(const TestDir& dir)
     return QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-// Byte paths: QFile would re-encode a name that is not valid UTF-8.
-QByteArray readRaw(const QByteArray& path)
-{
-    QByteArray bytes;
-    if (FILE* f = std::fopen(path.constData(), "rb")) {
-        char buffer[256];
-        size_t got;
-        while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-            bytes.append(buffer, qsizetype(got));
-        std::fclose(f);
-    }
-    return bytes;
-}
-
 // A folder or file under a raw name: made under a plain name, then renamed.
 bool renameRaw(const TestDir& dir, const QString& plainName, const QByteArray& rawName)
 {

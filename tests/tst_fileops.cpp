@@ -27,20 +27,6 @@ QByteArray bytes(const TestDir& dir, const QString& name)
 
 // The content of a file named by raw bytes: a name that is not valid UTF-8 cannot go through
 // QString and back. Empty when the file cannot be read.
-QByteArray readRaw(const QByteArray& path)
-{
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return QByteArray();
-    QByteArray content;
-    char buffer[4096];
-    ssize_t n = 0;
-    while ((n = ::read(fd, buffer, sizeof buffer)) > 0)
-        content.append(buffer, n);
-    ::close(fd);
-    return n < 0 ? QByteArray() : content;
-}
-
 FileOperationResult run(FileOperationKind kind, const QList<QByteArray>& sources,
                         const QList<QByteArray>& destinations = {})
 {

@@ -90,6 +90,20 @@ ModalAnswerer::Handler pressDefault(QString* defaultName, QStringList* buttons)
     };
 }
 
+// Puts the recovery question for the folder, answered by `handler`; the offer's result, and in
+// `boxes` how many modal boxes came.
+bool answerOffer(const QByteArray& folder, const ModalAnswerer::Handler& handler,
+                 qsizetype* boxes = nullptr)
+{
+    QWidget parent;
+    ModalAnswerer answerer;
+    answerer.handle(handler);
+    const bool result = recoveryoffer::offerRecovery(&parent, folder);
+    if (boxes)
+        *boxes = answerer.names.size();
+    return result;
+}
+
 ModalAnswerer::Handler press(const QString& objectName)
 {
     return [objectName](QWidget* modal) {
@@ -275,22 +289,13 @@ void TestJournalSafety::journalThatIsNotAFile()
     QVERIFY(RenameRecovery::hasJournal(dir.pathBytes()));
     QString defaultName;
     QStringList buttons;
-    {
-        QWidget parent;
-        ModalAnswerer answerer;
-        answerer.handle(pressDefault(&defaultName, &buttons));
-        QVERIFY(!recoveryoffer::offerRecovery(&parent, dir.pathBytes()));
-        QCOMPARE(answerer.names.size(), 1);
-    }
+    qsizetype boxes = 0;
+    QVERIFY(!answerOffer(dir.pathBytes(), pressDefault(&defaultName, &buttons), &boxes));
+    QCOMPARE(boxes, 1);
     QCOMPARE(defaultName, QStringLiteral("LaterButton"));
     QVERIFY(buttons.contains(QStringLiteral("SetAsideButton")));
 
-    {
-        QWidget parent;
-        ModalAnswerer answerer;
-        answerer.handle(press(QStringLiteral("SetAsideButton")));
-        QVERIFY(recoveryoffer::offerRecovery(&parent, dir.pathBytes()));
-    }
+    QVERIFY(answerOffer(dir.pathBytes(), press(QStringLiteral("SetAsideButton"))));
     QVERIFY(!RenameRecovery::hasJournal(dir.pathBytes()));
     QCOMPARE(snapshot(other.pathBytes()), otherBefore);
     RenameEngine engine;
@@ -318,22 +323,12 @@ void TestJournalSafety::foreignJournalNeedsAnExplicitChoice()
 
     QString defaultName;
     QStringList buttons;
-    {
-        QWidget parent;
-        ModalAnswerer answerer;
-        answerer.handle(pressDefault(&defaultName, &buttons));
-        QVERIFY(!recoveryoffer::offerRecovery(&parent, dir.pathBytes()));
-    }
+    QVERIFY(!answerOffer(dir.pathBytes(), pressDefault(&defaultName, &buttons)));
     QCOMPARE(defaultName, QStringLiteral("LaterButton"));
     QCOMPARE(buttons.size(), 4);
     QCOMPARE(snapshot(dir.pathBytes()), before);
 
-    {
-        QWidget parent;
-        ModalAnswerer answerer;
-        answerer.handle(press(QStringLiteral("SetAsideButton")));
-        QVERIFY(recoveryoffer::offerRecovery(&parent, dir.pathBytes()));
-    }
+    QVERIFY(answerOffer(dir.pathBytes(), press(QStringLiteral("SetAsideButton"))));
     QMap<QByteArray, QByteArray> after = snapshot(dir.pathBytes());
     const QByteArray journal = before.value(RenameJournal::fileName());
     QMap<QByteArray, QByteArray> expected = before;

@@ -15,7 +15,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <cstdio>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,20 +26,6 @@ using renaming::RenameStatus;
 Q_DECLARE_METATYPE(std::vector<RenameStatus>)
 
 namespace {
-
-// Byte paths: QFile would re-encode a name that is not valid UTF-8.
-QByteArray readRaw(const QByteArray& path)
-{
-    QByteArray bytes;
-    if (FILE* f = std::fopen(path.constData(), "rb")) {
-        char buffer[4096];
-        size_t got;
-        while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-            bytes.append(buffer, qsizetype(got));
-        std::fclose(f);
-    }
-    return bytes;
-}
 
 // Every entry of the folder with its content: each test file holds its own first name, so a
 // snapshot tells where every file went.

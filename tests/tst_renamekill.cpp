@@ -146,11 +146,43 @@ bool recordDurableBefore(const QStringList& calls, qsizetype at, const QString& 
     return false;
 }
 
-struct KillPoint
+// The seed of a run of kills, from ORVEN_KILL_SEED to replay one, printed.
+quint32 killSeed()
 {
-    QString call;
-    int when = 0;
+    const quint32 seed = qEnvironmentVariableIsSet("ORVEN_KILL_SEED")
+                             ? quint32(qEnvironmentVariableIntValue("ORVEN_KILL_SEED"))
+                             : QRandomGenerator::system()->generate();
+    qInfo("seed %u (replay with ORVEN_KILL_SEED=%u)", seed, seed);
+    return seed;
+}
+
+enum class Settled
+{
+    NoJournal,      // killed before the journal was written, or after it was removed
+    NothingRenamed, // killed while the plan was written: only the journal goes
+    Recovered,      // finished or rolled back from the journal
 };
+
+// Settles what a killed run left in `dir`; empty, or what went wrong.
+QString settleKilledRun(const TestDir& dir, bool finish, Settled* settled)
+{
+    *settled = Settled::NoJournal;
+    if (!dir.exists(kJournal))
+        return QString();
+    RenameRecovery recovery(dir.pathBytes());
+    const RenameJournal::Load load = recovery.load();
+    if (load == RenameJournal::Load::Incomplete) {
+        *settled = Settled::NothingRenamed;
+        return recovery.discardJournal() ? QString() : QStringLiteral("journal not removed");
+    }
+    if (load != RenameJournal::Load::Ok)
+        return QStringLiteral("journal not readable");
+    if (!recovery.isOwnRun())
+        return QStringLiteral("journal not taken as this user's run");
+    recovery.carryOut(finish ? RenameRecovery::Action::Finish : RenameRecovery::Action::RollBack);
+    *settled = Settled::Recovered;
+    return recovery.journalRemoved() ? QString() : QStringLiteral("journal left after recovery");
+}
 
 } // namespace
 
@@ -311,10 +343,7 @@ void TestRenameKill::killedAtSeededPoints()
     if (!m_haveStrace)
         QSKIP("strace is not installed (tools/install-deps.sh installs it)");
     QFETCH(bool, fallback);
-    const quint32 seed = qEnvironmentVariableIsSet("ORVEN_KILL_SEED")
-                             ? quint32(qEnvironmentVariableIntValue("ORVEN_KILL_SEED"))
-                             : QRandomGenerator::system()->generate();
-    qInfo("seed %u (replay with ORVEN_KILL_SEED=%u)", seed, seed);
+    const quint32 seed = killSeed();
     QRandomGenerator random(seed);
     const QByteArrayList pairs = killRun();
 
@@ -376,27 +405,17 @@ void TestRenameKill::killedAtSeededPoints()
                 .arg(finish ? QStringLiteral("finish") : QStringLiteral("roll back"));
         QVERIFY2(exit == 0 || exit == -9 || exit == 137, qPrintable(where));
 
-        bool atNew = true;
-        if (dir.exists(kJournal)) {
-            RenameRecovery recovery(dir.pathBytes());
-            const RenameJournal::Load load = recovery.load();
-            QVERIFY2(load == RenameJournal::Load::Ok || load == RenameJournal::Load::Incomplete,
-                     qPrintable(where));
-            if (load == RenameJournal::Load::Ok) {
-                QVERIFY2(recovery.isOwnRun(), qPrintable(where));
-                recovery.carryOut(finish ? RenameRecovery::Action::Finish
-                                         : RenameRecovery::Action::RollBack);
-                QVERIFY2(recovery.journalRemoved(), qPrintable(where));
-                atNew = finish;
-                ++recovered;
-            } else {
-                QVERIFY2(recovery.discardJournal(), qPrintable(where));
-                atNew = false;
-            }
-        } else {
-            // No journal: killed before it was written, or after it was removed.
+        Settled settled = Settled::NoJournal;
+        const QString error = settleKilledRun(dir, finish, &settled);
+        QVERIFY2(error.isEmpty(), qPrintable(where + QStringLiteral(": ") + error));
+        bool atNew = finish;
+        if (settled == Settled::Recovered)
+            ++recovered;
+        else if (settled == Settled::NothingRenamed)
+            atNew = false;
+        else
+            // The swaps use the same names before and after; the chain tells.
             atNew = dir.exists(QString::fromLatin1(number(9) + " Chain.mp3"));
-        }
         QVERIFY2(snapshot(dir.pathBytes()) == placed(pairs, atNew), qPrintable(where));
         cleanup();
     }
@@ -410,10 +429,7 @@ void TestRenameKill::reversedFolderKilledWhileSwapping()
 {
     if (!m_haveStrace)
         QSKIP("strace is not installed (tools/install-deps.sh installs it)");
-    const quint32 seed = qEnvironmentVariableIsSet("ORVEN_KILL_SEED")
-                             ? quint32(qEnvironmentVariableIntValue("ORVEN_KILL_SEED"))
-                             : QRandomGenerator::system()->generate();
-    qInfo("seed %u (replay with ORVEN_KILL_SEED=%u)", seed, seed);
+    const quint32 seed = killSeed();
     QRandomGenerator random(seed);
     const QByteArrayList pairs = reversedFolder();
     // The run makes 2,500 swaps, a few journal writes and syncs.
@@ -443,22 +459,13 @@ void TestRenameKill::reversedFolderKilledWhileSwapping()
                         .arg(QLatin1String(point.call))
                         .arg(when)},
                    dir, "reversed");
-        if (dir.exists(kJournal)) {
-            RenameRecovery recovery(dir.pathBytes());
-            const RenameJournal::Load load = recovery.load();
-            QVERIFY2(load == RenameJournal::Load::Ok || load == RenameJournal::Load::Incomplete,
-                     qPrintable(where));
-            if (load == RenameJournal::Load::Incomplete) {
-                // Killed while the plan was being written: nothing was renamed yet.
-                QVERIFY2(recovery.discardJournal(), qPrintable(where));
-            } else {
-                recovery.carryOut(finish ? RenameRecovery::Action::Finish
-                                         : RenameRecovery::Action::RollBack);
-                QVERIFY2(recovery.journalRemoved(), qPrintable(where));
-                atNew = atNew != finish;
-                ++recovered;
-            }
-        } else {
+        Settled settled = Settled::NoJournal;
+        const QString error = settleKilledRun(dir, finish, &settled);
+        QVERIFY2(error.isEmpty(), qPrintable(where + QStringLiteral(": ") + error));
+        if (settled == Settled::Recovered) {
+            atNew = atNew != finish;
+            ++recovered;
+        } else if (settled == Settled::NoJournal) {
             // Killed before the journal was written, or after it was removed.
             atNew = dir.read(QString::fromLatin1(number(1) + " Track.mp3")) ==
                     "content of " + number(5000) + " Track.mp3";

@@ -15,6 +15,19 @@ int removeEntry(const char* path, const struct stat*, int, struct FTW*)
 
 } // namespace
 
+QByteArray readRaw(const QByteArray& path)
+{
+    QByteArray bytes;
+    if (FILE* f = std::fopen(path.constData(), "rb")) {
+        char buffer[4096];
+        size_t got;
+        while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+            bytes.append(buffer, qsizetype(got));
+        std::fclose(f);
+    }
+    return bytes;
+}
+
 TestDir::TestDir() = default;
 
 // Removed on raw bytes first: QTemporaryDir cannot remove a name that is not valid UTF-8.

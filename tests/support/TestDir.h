@@ -6,6 +6,10 @@
 
 #include <cstdio>
 
+// The bytes of the file at `path`, a path of file system bytes (QFile would re-encode a name
+// that is not valid UTF-8); empty when it cannot be read.
+QByteArray readRaw(const QByteArray& path);
+
 // A real temporary folder for tests: files and folders are created on disk.
 class TestDir
 {
