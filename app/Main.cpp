@@ -49,6 +49,20 @@
 
 namespace {
 
+// A save dialog that asks before replacing a file (a silent overwrite would lose the user's
+// file) and is Qt's own, which speaks the interface language where a desktop's ignores it.
+QFileDialog* saveDialog(QWidget* parent, const char* objectName, const QString& suffix)
+{
+    auto* dialog = new QFileDialog(parent);
+    dialog->setObjectName(QString::fromLatin1(objectName));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setDefaultSuffix(suffix);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    return dialog;
+}
+
 QAction* addMenuAction(QMenu* menu, const char* name)
 {
     QAction* action = menu->addAction(QString());
@@ -305,24 +319,9 @@ void TForm1::createCentralControls()
     m_richEdit1->setObjectName(QStringLiteral("RichEdit1"));
     m_richEdit1->setVisible(false);
 
-    m_saveDialog2 = new QFileDialog(this);
-    m_saveDialog2->setObjectName(QStringLiteral("SaveDialog2"));
-    m_saveDialog2->setAcceptMode(QFileDialog::AcceptSave);
-    m_saveDialog2->setFileMode(QFileDialog::AnyFile);
+    m_saveDialog2 = saveDialog(this, "SaveDialog2", QStringLiteral("txt"));
     m_saveDialog2->setNameFilter(QStringLiteral("DB text (*.txt)"));
-    m_saveDialog2->setDefaultSuffix(QStringLiteral("txt"));
-    // Replacing an existing file is asked first: a silent overwrite would lose the user's file.
-    m_saveDialog2->setOption(QFileDialog::DontConfirmOverwrite, false);
-    // Qt's own dialog speaks the interface language; a desktop's dialog ignores it.
-    m_saveDialog2->setOption(QFileDialog::DontUseNativeDialog);
-
-    m_saveDialog3 = new QFileDialog(this);
-    m_saveDialog3->setObjectName(QStringLiteral("SaveDialog3"));
-    m_saveDialog3->setAcceptMode(QFileDialog::AcceptSave);
-    m_saveDialog3->setFileMode(QFileDialog::AnyFile);
-    m_saveDialog3->setDefaultSuffix(QStringLiteral("pdf"));
-    m_saveDialog3->setOption(QFileDialog::DontConfirmOverwrite, false);
-    m_saveDialog3->setOption(QFileDialog::DontUseNativeDialog);
+    m_saveDialog3 = saveDialog(this, "SaveDialog3", QStringLiteral("pdf"));
 
     QWidget::setTabOrder(m_listView1, m_spinEdit1);
     QWidget::setTabOrder(m_spinEdit1, m_spinEdit2);
