@@ -1,8 +1,11 @@
 #include "explorer/VxFilelistView28.h"
 
+#include "explorer/VxDirTreeCombo28.h"
+#include "explorer/VxFileListOperations.h"
 #include "explorer/VxFileListRules.h"
 #include "explorer/VxFileListSort.h"
 #include "explorer/VxFileListing.h"
+#include "explorer/VxFilelistView28PopUp.h"
 #include "explorer/VxPathUtils.h"
 #include "platform/DirEnum.h"
 #include "platform/ui/WaitCursor.h"
@@ -12,6 +15,8 @@
 #include <QHeaderView>
 #include <QLocale>
 
+#include <algorithm>
+
 namespace {
 
 constexpr quint32 kFolderBit = 0x10;
@@ -20,7 +25,8 @@ constexpr int kDriveColumnWidths[5] = {160, 110, 90, 90, 40};
 } // namespace
 
 TVxFilelistView28::TVxFilelistView28(QWidget* parent)
-    : QTreeView(parent), m_model(new VxFileListModel(this))
+    : QTreeView(parent), m_model(new VxFileListModel(this)),
+      m_operations(new VxFileListOperations(this))
 {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -306,4 +312,42 @@ QString TVxFilelistView28::typeText(int row) const
 {
     const int column = isDrivesLayout() ? 1 : vxcolumn::Type;
     return m_model->data(m_model->index(row, column)).toString();
+}
+
+QList<int> TVxFilelistView28::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+int TVxFilelistView28::selectedRow() const
+{
+    const QList<int> rows = selectedRows();
+    return rows.isEmpty() ? -1 : rows.first();
+}
+
+void TVxFilelistView28::selectOnly(int row)
+{
+    selectionModel()->clearSelection();
+    if (row < 0 || row >= m_model->rowCount())
+        return;
+    selectionModel()->setCurrentIndex(m_model->index(row, 0), QItemSelectionModel::ClearAndSelect |
+                                                                  QItemSelectionModel::Rows);
+}
+
+void TVxFilelistView28::StartRename() {}
+
+void TVxFilelistView28::GoToParentFolder() {}
+
+void TVxFilelistView28::ShowInDirTreeCombo(const QString& path, bool rebuildTree)
+{
+    auto* combo = qobject_cast<TVxDirTreeCombo28*>(m_dirTreeCombo.data());
+    if (!combo)
+        return;
+    if (rebuildTree)
+        combo->ResetTree();
+    combo->setSelectedPath(path);
 }

@@ -6,6 +6,7 @@
 #include "explorer/VxFileListModel.h"
 #include "explorer/VxFileListTypes.h"
 
+#include <QList>
 #include <QPointer>
 #include <QString>
 #include <QTreeView>
@@ -17,6 +18,9 @@
 // The properties that decide what is listed re-read the folder when they change (Directory,
 // Mask, FileType, ShowFolders); the others apply at the next re-read. Rows live in a
 // VxFileListModel; icons and type names are asked for only when a row is painted.
+class TVxFilelistView28PopUp;
+class VxFileListOperations;
+
 class TVxFilelistView28 : public QTreeView
 {
     Q_OBJECT
@@ -98,6 +102,23 @@ public:
     // The type text of a row, asked for now if the row has not been painted yet.
     QString typeText(int row) const;
 
+    // The selected rows in row order; the first of them is the selected row (-1 for none).
+    QList<int> selectedRows() const;
+    int selectedRow() const;
+    // Selects exactly `row` (nothing when it is out of range) and makes it current.
+    void selectOnly(int row);
+
+    // Begins the in-place rename of the selected row.
+    void StartRename();
+    // Lists the parent folder of Directory; a volume root lists the volumes.
+    void GoToParentFolder();
+    // Tells a linked tree combo to show `path`, rebuilding its tree first when asked.
+    void ShowInDirTreeCombo(const QString& path, bool rebuildTree);
+
+    // The file operations on this list's rows, and its context menu.
+    VxFileListOperations& operations() const { return *m_operations; }
+    TVxFilelistView28PopUp* popupMenu() const { return m_popupMenu; }
+
 signals:
     void directoryChanged(const QString& directory);
 
@@ -108,6 +129,8 @@ private:
     void sortRows();
 
     VxFileListModel* m_model;
+    VxFileListOperations* m_operations;
+    TVxFilelistView28PopUp* m_popupMenu = nullptr;
     int m_colWidths[5] = {165, 75, 95, 125, 40};
     TDtFormat m_dateFormat = df_Customize;
     TTmFormat m_timeFormat = tfShortFormat;
