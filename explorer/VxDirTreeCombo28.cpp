@@ -3,6 +3,7 @@
 #include "explorer/NewWindowProc.h"
 #include "explorer/VxDirTreeView.h"
 #include "explorer/VxFilelistView28.h"
+#include "explorer/VxHintTiming.h"
 #include "explorer/VxPathUtils.h"
 #include "explorer/VxSpeedButton.h"
 #include "platform/ChangeNotifier.h"
@@ -67,6 +68,7 @@ TVxDirTreeCombo28::TVxDirTreeCombo28(QWidget* parent, const QString& mountTable)
     setReadOnly(true);
     setCursor(Qt::ArrowCursor);
     setContextMenuPolicy(Qt::PreventContextMenu);
+    new VxHintTiming(this);
 
     m_btn->setObjectName(QStringLiteral("Btn"));
     m_btn->setArrowType(Qt::DownArrow);

@@ -1,6 +1,7 @@
 #include "explorer/VxDirTreeView.h"
 
 #include "explorer/VxDirTreeFolders.h"
+#include "explorer/VxFileListTexts.h"
 #include "explorer/VxPathUtils.h"
 #include "explorer/VxShellUtils.h"
 #include "platform/DirEnum.h"
@@ -36,13 +37,6 @@ private:
     QWidget* m_widget;
     bool m_wasEnabled;
 };
-
-QString driveNodeText(const platform::Volume& volume)
-{
-    if (volume.label.isEmpty() || volume.label == volume.mountPoint)
-        return volume.mountPoint;
-    return volume.label + QStringLiteral(" (") + volume.mountPoint + QLatin1Char(')');
-}
 
 QByteArray joinBytes(const QByteArray& dir, const QByteArray& name)
 {
@@ -134,8 +128,8 @@ void TVxDirTreeView::BuildRoot()
     computer->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     for (const platform::Volume& volume : platform::listVolumes()) {
         QTreeWidgetItem* drive =
-            addNode(computer, driveNodeText(volume), volume.mountPoint,
-                    platform::encodePath(volume.mountPoint), DriveNode,
+            addNode(computer, vxfilelist::driveCaption(volume.mountPoint, volume.label),
+                    volume.mountPoint, platform::encodePath(volume.mountPoint), DriveNode,
                     ShellSmallIconIndex(volume.mountPoint), ShellOpenIconIndex(volume.mountPoint));
         drive->setData(0, DriveTypeRole, int(volume.type));
         drive->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);

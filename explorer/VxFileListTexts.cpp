@@ -94,6 +94,15 @@ bool skipsDriveSizes(platform::DriveType type)
     return type == platform::DriveType::Removable || type == platform::DriveType::CDRom;
 }
 
+QString driveCaption(const QString& mountPoint, const QString& label)
+{
+    const QString caption = QStringLiteral(" (") + mountPoint + QStringLiteral(")  ");
+    if (label.isEmpty() || label == mountPoint)
+        return caption;
+    const QString displayName = label + QStringLiteral(" (") + mountPoint + QLatin1Char(')');
+    return caption + displayName.left(displayName.indexOf(QLatin1Char('(')));
+}
+
 QString driveTypeText(platform::DriveType type, TLanguage language)
 {
     switch (type) {

@@ -32,6 +32,11 @@ qint64 driveKilobytes(qint64 bytes);
 // absent or slow to spin up).
 bool skipsDriveSizes(platform::DriveType type);
 
+// The caption of a volume in the drives view and in the folder tree: " (" + mount point + ")  "
+// and the part of the volume's display name ("label (mount point)") before its first "(";
+// a volume without a label shows the mount point alone.
+QString driveCaption(const QString& mountPoint, const QString& label);
+
 // The drive type text in `language`: "Fixed Disk", "Disque amovible", ...
 QString driveTypeText(platform::DriveType type, TLanguage language);
 

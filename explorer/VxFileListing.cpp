@@ -107,8 +107,7 @@ void addDrives(QVector<ListingRow>& rows, TLanguage language, const QLocale& loc
             totalKB = driveKilobytes(platform::volumeTotalBytes(volume.mountPoint));
             freeKB = driveKilobytes(platform::volumeFreeBytes(volume.mountPoint));
         }
-        row.fixedTexts << QStringLiteral(" (") + volume.mountPoint + QStringLiteral(")  ") +
-                              volume.label
+        row.fixedTexts << driveCaption(volume.mountPoint, volume.label)
                        << driveTypeText(volume.type, language) << driveSpaceText(totalKB, locale)
                        << driveSpaceText(freeKB, locale) << QString()
                        << EnsureTrailingBackslash(volume.mountPoint) << QStringLiteral("drv");

@@ -1,5 +1,6 @@
 #include "explorer/VxDirTreeFolders.h"
 #include "explorer/VxDirTreeView.h"
+#include "explorer/VxFileListTexts.h"
 #include "platform/Volumes.h"
 #include "tests/support/TestDir.h"
 
@@ -115,9 +116,33 @@ private slots:
         QCOMPARE(computer->childCount(), int(volumes.size()));
         for (int i = 0; i < computer->childCount(); ++i) {
             QCOMPARE(TVxDirTreeView::NodePath(computer->child(i)), volumes.at(i).mountPoint);
+            QCOMPARE(computer->child(i)->text(0),
+                     vxfilelist::driveCaption(volumes.at(i).mountPoint, volumes.at(i).label));
             QCOMPARE(computer->child(i)->childCount(), 0);
             QCOMPARE(computer->child(i)->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
         }
+    }
+
+    // The tree's volume nodes and the list's volume rows share this caption.
+    void driveCaptions_data()
+    {
+        QTest::addColumn<QString>("mountPoint");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("root without label") << u"/"_s << QString() << u" (/)  "_s;
+        QTest::newRow("labelled stick")
+            << u"/media/u/MUSIC"_s << u"MUSIC"_s << u" (/media/u/MUSIC)  MUSIC "_s;
+        QTest::newRow("label is the mount point") << u"/data"_s << u"/data"_s << u" (/data)  "_s;
+        QTest::newRow("label with a parenthesis")
+            << u"/mnt/b"_s << u"Backup (old)"_s << u" (/mnt/b)  Backup "_s;
+    }
+
+    void driveCaptions()
+    {
+        QFETCH(QString, mountPoint);
+        QFETCH(QString, label);
+        QFETCH(QString, caption);
+        QCOMPARE(vxfilelist::driveCaption(mountPoint, label), caption);
     }
 
     void folderOrder_data()

@@ -2,12 +2,15 @@
 #include "explorer/VxDirTreeCombo28.h"
 #include "explorer/VxDirTreeView.h"
 #include "explorer/VxFilelistView28.h"
+#include "explorer/VxHintTiming.h"
 #include "explorer/VxSpeedButton.h"
 #include "platform/ChangeNotifier.h"
 #include "platform/Volumes.h"
 #include "platform/ui/ImageList.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/TestDir.h"
+#include <QElapsedTimer>
+#include <QToolTip>
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -407,6 +410,30 @@ private slots:
         QEnterEvent enter(QPointF(4, 4), QPointF(4, 4), combo.mapToGlobal(QPointF(4, 4)));
         QCoreApplication::sendEvent(&combo, &enter);
         QCOMPARE(combo.toolTip(), hint.contains(u"%1"_s) ? hint.arg(combo.SelectedPath()) : hint);
+    }
+
+    // The hint waits its pause, then stays up on its own timing in the info colours.
+    void hintTiming()
+    {
+        ComboWindow shown;
+        TVxDirTreeCombo28& combo = *shown.combo;
+        combo.OpenPath(path(u"Data"_s));
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseMove(&shown.window, QPoint(4, 36));
+        QTest::mouseMove(&combo, QPoint(4, 4));
+        QTRY_VERIFY(combo.underMouse());
+        QVERIFY(!QToolTip::isVisible());
+        QTRY_VERIFY(QToolTip::isVisible());
+        QVERIFY2(clock.elapsed() >= VxHintTiming::Pause * 9 / 10,
+                 qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(QToolTip::text(), u"SelectedPath =\n"_s + combo.SelectedPath());
+        QCOMPARE(QToolTip::palette().color(QPalette::ToolTipBase),
+                 QApplication::palette().color(QPalette::ToolTipBase));
+        QTest::mouseMove(&shown.window, QPoint(4, 36));
+        QTRY_VERIFY(!QToolTip::isVisible());
     }
 
     void dropDownPlacement_data()

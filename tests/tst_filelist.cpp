@@ -1,3 +1,4 @@
+#include "explorer/VxFileListTexts.h"
 #include "explorer/VxFileListing.h"
 #include "explorer/VxFilelistView28.h"
 #include "explorer/VxPathUtils.h"
@@ -388,7 +389,7 @@ void TestFileList::drivesView()
     for (int i = 0; i < f.view.rowCount(); ++i) {
         const ListingRow& row = f.view.rows().at(i);
         const platform::Volume& volume = volumes.at(size_t(i));
-        QCOMPARE(row.caption(), u" ("_s + volume.mountPoint + u")  "_s + volume.label);
+        QCOMPARE(row.caption(), vxfilelist::driveCaption(volume.mountPoint, volume.label));
         QCOMPARE(row.subItemCount(), 6);
         QVERIFY2(space.match(row.subItem(1)).hasMatch(), qPrintable(row.subItem(1)));
         QVERIFY2(space.match(row.subItem(2)).hasMatch(), qPrintable(row.subItem(2)));
