@@ -1,6 +1,7 @@
 #include "core/BatchMode.h"
 
 #include "core/BatchRecovery.h"
+#include "core/BatchUndo.h"
 #include "core/NameEscape.h"
 #include "core/TrackPipeline.h"
 #include "core/TrackRow.h"
@@ -9,6 +10,7 @@
 #include "core/rename/RenameEngine.h"
 #include "core/rename/RenameReport.h"
 #include "core/rename/RenameRequests.h"
+#include "core/rename/RunRecorder.h"
 #include "platform/DirEnum.h"
 #include "platform/SyncedFolder.h"
 
@@ -27,11 +29,10 @@ const struct
 {
     const char* name;
     Command command;
-} CommandNames[] = {{"--help", Command::Help},
-                    {"-h", Command::Help},
-                    {"--preview", Command::Preview},
-                    {"--rename", Command::Rename},
-                    {"--recover", Command::Recover}};
+} CommandNames[] = {{"--help", Command::Help},       {"-h", Command::Help},
+                    {"--preview", Command::Preview}, {"--rename", Command::Rename},
+                    {"--recover", Command::Recover}, {"--history", Command::History},
+                    {"--undo", Command::Undo}};
 
 bool commandOf(const QByteArray& argument, Command* command)
 {
@@ -205,6 +206,10 @@ int renameRows(const QByteArray& directory, const QVector<TrackRow>& rows, QText
         err << failed << " of " << rows.size() << " files were not renamed.\n";
     if (engine.finishError() != 0)
         err << renamereport::journalKeptText(engine.finishError()) << '\n';
+    if (const QString unrecorded =
+            runrecorder::recordRun(directory, engine.requests(), engine.results());
+        !unrecorded.isEmpty())
+        err << unrecorded << '\n';
     return failed > 0 || engine.finishError() != 0 ? 1 : 0;
 }
 
@@ -226,6 +231,9 @@ Options parseArguments(const QByteArrayList& arguments)
     options.folder = arguments.at(1);
     if (command == Command::Recover)
         return recoverOptions(options, arguments);
+    if ((command == Command::History || command == Command::Undo) && arguments.size() > 2)
+        return refused(
+            QStringLiteral("Unknown option \"%1\".").arg(nameescape::escaped(arguments.at(2))));
     return numberingOptions(options, arguments, 2);
 }
 
@@ -236,6 +244,8 @@ QString helpText()
         "       ORVENFR --preview FOLDER [--start S] [--increment I] [--order ORDER]\n"
         "       ORVENFR --rename FOLDER [--start S] [--increment I] [--order ORDER]\n"
         "       ORVENFR --recover FOLDER finish|rollback|set-aside\n"
+        "       ORVENFR --history FOLDER\n"
+        "       ORVENFR --undo FOLDER\n"
         "\n"
         "Without an option the window opens, on FOLDER when one is given.\n"
         "\n"
@@ -249,6 +259,13 @@ QString helpText()
         "               file under its old name), or set its journal aside (renamed to\n"
         "               .orven-rename-journal.set-aside-DATE-TIME in FOLDER, nothing else\n"
         "               changes); reports and exits as --rename does\n"
+        "  --history    list the rename runs recorded for FOLDER, oldest first, one per line:\n"
+        "               when it ended, a tab and how many files it renamed (for a run that was\n"
+        "               undone, how many files its undo left alone)\n"
+        "  --undo       give the files of FOLDER's last recorded run that was not undone yet\n"
+        "               the names they had before it; a file renamed, removed or replaced\n"
+        "               since is left alone; reports and exits as --rename does, and with 1\n"
+        "               when no run can be undone\n"
         "  --start      the first number, 0 to 99999 (default 0: the first file gets 1)\n"
         "  --increment  the step between numbers, 1 to 99999 (default 1)\n"
         "  --order      the order of the files: as listed by name when the folder is opened\n"
@@ -279,6 +296,10 @@ int run(const Options& options, QTextStream& out, QTextStream& err)
         err << problem << '\n';
         return 2;
     }
+    if (options.command == Command::History)
+        return batchundo::history(renaming::absoluteFolderPath(options.folder), out, err);
+    if (options.command == Command::Undo)
+        return batchundo::undo(renaming::absoluteFolderPath(options.folder), out, err);
     if (options.command == Command::Recover)
         return batchrecovery::recover(renaming::absoluteFolderPath(options.folder),
                                       options.recoverAction, out, err);

@@ -10,7 +10,8 @@ class QTextStream;
 
 // The command line without a window: "--preview DIR" prints the track list of a folder with its
 // preview names, "--rename DIR" renames its files with the same engine as the window,
-// "--recover DIR finish|rollback|set-aside" settles a run that was interrupted, "--help"
+// "--recover DIR finish|rollback|set-aside" settles a run that was interrupted, "--history DIR"
+// lists the runs recorded for a folder and "--undo DIR" takes back the last one, "--help"
 // describes them. The folder is read as the window reads it: the "*.mp3" files, by name. The
 // arguments are the command line's bytes, so a folder whose name is not valid UTF-8 is found.
 namespace batchmode {
@@ -34,6 +35,8 @@ struct Options
         Preview,
         Rename,
         Recover,
+        History,
+        Undo,
     };
     Command command = Command::Window;
     QByteArray folder; // the file system's bytes, as the command line gave them

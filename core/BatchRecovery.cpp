@@ -3,6 +3,7 @@
 #include "core/NameEscape.h"
 #include "core/rename/RenameRecovery.h"
 #include "core/rename/RenameReport.h"
+#include "core/rename/RunRecorder.h"
 #include "platform/SyncedFolder.h"
 
 #include <QTextStream>
@@ -45,6 +46,11 @@ int carryOut(RenameRecovery& recovery, RenameRecovery::Action action, QTextStrea
     }
     if (failed > 0)
         err << failed << " of " << recovery.rows().size() << " files could not be placed.\n";
+    // Recorded once the run is settled for good: a journal left behind is recovered again.
+    if (recovery.journalRemoved()) {
+        if (const QString unrecorded = runrecorder::recordRecovery(recovery); !unrecorded.isEmpty())
+            err << unrecorded << '\n';
+    }
     if (!recovery.journalRemoved()) {
         err << "The run's journal stays in the folder, so that this can be tried again.\n";
         return 1;

@@ -24,6 +24,11 @@ QString TrackRow::title() const
     return splitOf(nameBytes).title;
 }
 
+QString TrackRow::newTitle() const
+{
+    return dropsOldNumber ? trackrules::withoutOldNumber(title()) : title();
+}
+
 QString TrackRow::subItem(int index) const
 {
     switch (index) {
@@ -35,7 +40,7 @@ QString TrackRow::subItem(int index) const
         return texts->modifiedText(mtimeNsec);
     case Preview:
         return newName.isEmpty() ? QString::fromUtf16(trackrules::PreviewPlaceholder)
-                                 : trackrules::previewName(newName, title());
+                                 : trackrules::previewName(newName, newTitle());
     default:
         return QString();
     }

@@ -28,6 +28,9 @@ struct TrackRow
     std::shared_ptr<const ListingTexts> texts;
     // The name the numbering gives the file; empty until the rows are numbered.
     QByteArray newName;
+    // True when the numbering left the title's old track number out of the new name, which the
+    // preview then leaves out too.
+    bool dropsOldNumber = false;
     // Why renaming the file to its preview name would fail; empty when it would not.
     QString previewProblem;
     bool isFolder = false;
@@ -36,4 +39,6 @@ struct TrackRow
     QString caption() const;
     QString subItem(int index) const;
     QString title() const;
+    // The title as the new name holds it.
+    QString newTitle() const;
 };

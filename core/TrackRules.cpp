@@ -1,5 +1,7 @@
 #include "core/TrackRules.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <limits>
 #include <numeric>
@@ -147,6 +149,22 @@ NameSplit splitBaseName(const QString& baseName)
     const bool pair = length + 1 < baseName.size() && baseName.at(length).isHighSurrogate() &&
                       baseName.at(length + 1).isLowSurrogate();
     return {baseName.left(length), baseName.mid(length + (pair ? 2 : 1))};
+}
+
+qsizetype oldNumberLength(const QString& title)
+{
+    // Unicode properties, so a title never starts with a blank of another script once the
+    // number is gone; the digits are ASCII only.
+    static const QRegularExpression pattern(
+        QStringLiteral("^([0-9]{1,3} *[-._] *|0[0-9]{0,2} +)(?=[^0-9\\s])"),
+        QRegularExpression::UseUnicodePropertiesOption);
+    const QRegularExpressionMatch match = pattern.match(title);
+    return match.hasMatch() ? match.capturedLength(1) : 0;
+}
+
+QString withoutOldNumber(const QString& title)
+{
+    return title.mid(oldNumberLength(title));
 }
 
 QVector<TrackRow> trackRowsFromListing(const QVector<ListingRow>& listing)

@@ -47,6 +47,22 @@ struct NameSplit
 };
 NameSplit splitBaseName(const QString& baseName);
 
+// Whether the numbering keeps an old track number found at the start of a title.
+enum class OldNumber
+{
+    Keep,
+    Drop,
+};
+
+// The length of the old track number at the start of a title: one to three ASCII digits and a
+// "-", "." or "_" with optional spaces around it ("01 - ", "1.", "07_"), or a number that starts
+// with 0 followed by spaces ("01 "); what follows must be neither a digit nor a blank, so
+// "2001 A Space Odyssey", "3.14 Pi" and "12" have none. 0 when there is none. The number is
+// ASCII, so the length is the same in characters and in the title's bytes.
+qsizetype oldNumberLength(const QString& title);
+// The title without its old track number; the title itself when it has none.
+QString withoutOldNumber(const QString& title);
+
 // The track-list rows of a folder listing, in listing order, with the placeholder preview. A
 // FIFO, socket or device file is no track, whatever its name: a player cannot play it and the
 // rename run has no business with it.

@@ -11,14 +11,6 @@ namespace {
 
 constexpr int kColumnCount = 5;
 
-// The parent row's own picture, appended to the image list the first time a parent row shows.
-int parentIconIndex()
-{
-    static const int index = platform::ImageList::instance().append(
-        QIcon::fromTheme(QStringLiteral("go-up"), QIcon::fromTheme(QStringLiteral("folder"))));
-    return index;
-}
-
 } // namespace
 
 VxFileListModel::VxFileListModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -40,6 +32,7 @@ void VxFileListModel::setCaptions(const QStringList& captions)
 void VxFileListModel::clear()
 {
     beginResetModel();
+    m_editableRow = -1;
     m_rows.clear();
     m_pending.clear();
     endResetModel();
@@ -123,10 +116,6 @@ void VxFileListModel::resolveIcon(int row) const
         return;
     pending &= quint8(~PendingIcon);
     ListingRow& listed = m_rows[row];
-    if (listed.kind == ListingRow::Kind::Parent && m_layout == Layout::Files) {
-        listed.imageIndex = parentIconIndex();
-        return;
-    }
     listed.imageIndex = platform::ImageList::instance().iconIndexFor(
         listed.subItem(ListingRow::PathItem),
         listed.isFolder() || listed.kind == ListingRow::Kind::Drive);
@@ -189,5 +178,13 @@ Qt::ItemFlags VxFileListModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    if (index.column() == 0 && index.row() == m_editableRow)
+        return flags | Qt::ItemIsEditable;
+    return flags;
+}
+
+void VxFileListModel::setEditableRow(int row)
+{
+    m_editableRow = row;
 }

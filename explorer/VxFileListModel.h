@@ -43,6 +43,10 @@ public:
     // Reorders the rows; selections and the current row follow their rows.
     void sortRows(const VxFileListSort& sort);
 
+    // The row whose caption may be edited in place, -1 for none: set only while the view
+    // starts an edit it has permitted.
+    void setEditableRow(int row);
+
     // Fills in the type text of every row that still lacks it (a sort by type needs them all).
     void resolveTypeTexts();
 
@@ -70,4 +74,5 @@ private:
     mutable std::vector<quint8> m_pending;
     Layout m_layout = Layout::Files;
     QStringList m_captions;
+    int m_editableRow = -1;
 };

@@ -60,4 +60,19 @@ QString captionWithoutExtension(const QString& name)
     return dot < 0 ? name : name.left(dot);
 }
 
+NameProblem newNameProblem(const QByteArray& name, int nameMax)
+{
+    if (name.isEmpty())
+        return NameProblem::Empty;
+    if (name == "." || name == "..")
+        return NameProblem::DotName;
+    if (name.contains('/'))
+        return NameProblem::Separator;
+    if (name.contains('\0'))
+        return NameProblem::Nul;
+    if (name.size() > nameMax)
+        return NameProblem::TooLong;
+    return NameProblem::None;
+}
+
 } // namespace vxfilelist

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -27,5 +28,20 @@ QString parentCaptionFor(const QString& value, const QString& stored);
 
 // A file name without its extension (from its last "." on); a name without "." stays whole.
 QString captionWithoutExtension(const QString& name);
+
+// Why a file system cannot hold an entry name, if it cannot.
+enum class NameProblem
+{
+    None,
+    Empty,
+    DotName,   // "." or ".."
+    Separator, // holds "/"
+    Nul,       // holds a NUL byte
+    TooLong,   // more bytes than the file system takes
+};
+
+// What keeps `name` (the file system's bytes) from naming an entry in a folder whose file
+// system takes names of up to `nameMax` bytes.
+NameProblem newNameProblem(const QByteArray& name, int nameMax = 255);
 
 } // namespace vxfilelist

@@ -1,19 +1,30 @@
 #include "explorer/VxFilelistView28.h"
 
 #include "explorer/VxDirTreeCombo28.h"
+#include "explorer/VxDirTreeView.h"
+#include "explorer/VxFileListKeys.h"
 #include "explorer/VxFileListOperations.h"
+#include "explorer/VxFileListRename.h"
 #include "explorer/VxFileListRules.h"
 #include "explorer/VxFileListSort.h"
 #include "explorer/VxFileListing.h"
 #include "explorer/VxFilelistView28PopUp.h"
+#include "explorer/VxParentIcon.h"
 #include "explorer/VxPathUtils.h"
+#include "explorer/VxShellUtils.h"
+#include "explorer/VxSortHeader.h"
 #include "platform/DirEnum.h"
+#include "platform/SyncedFolder.h"
+#include "platform/Volumes.h"
 #include "platform/ui/WaitCursor.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLocale>
+#include <QMouseEvent>
 
 #include <algorithm>
 
@@ -21,16 +32,24 @@ namespace {
 
 constexpr quint32 kFolderBit = 0x10;
 constexpr int kDriveColumnWidths[5] = {160, 110, 90, 90, 40};
+constexpr int kDragCopy = 0;
+constexpr int kDragMove = 2;
+
+int g_dragOperation = kDragMove;
 
 } // namespace
 
 TVxFilelistView28::TVxFilelistView28(QWidget* parent)
     : QTreeView(parent), m_model(new VxFileListModel(this)),
-      m_operations(new VxFileListOperations(this))
+      m_operations(new VxFileListOperations(this)), m_rename(new VxFileListRename(this)),
+      m_keys(std::make_unique<VxFileListKeys>(this))
 {
+    setHeader(new VxSortHeader(this));
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // A click on the caption of the selected row renames it, as F2 does.
+    setEditTriggers(QAbstractItemView::SelectedClicked);
+    setItemDelegateForColumn(0, m_rename->delegate());
     setDateFormat(df_Customize);
     setTimeFormat(tfShortFormat);
     setRootIsDecorated(false);
@@ -38,6 +57,7 @@ TVxFilelistView28::TVxFilelistView28(QWidget* parent)
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
     setSortingEnabled(false);
+    CreateImageLists();
     setModel(m_model);
 
     QHeaderView* columns = header();
@@ -46,6 +66,7 @@ TVxFilelistView28::TVxFilelistView28(QWidget* parent)
     columns->setSectionsClickable(true);
     columns->setSectionsMovable(false);
     connect(columns, &QHeaderView::sectionClicked, this, &TVxFilelistView28::ColumnClickSort);
+    connect(this, &QAbstractItemView::clicked, this, &TVxFilelistView28::ClickHandling);
 
     setLanguage(lnEnglish);
     LoadListTexts();
@@ -54,6 +75,8 @@ TVxFilelistView28::TVxFilelistView28(QWidget* parent)
     m_directory = QStringLiteral("Drives");
     CreateFileColumns();
 }
+
+TVxFilelistView28::~TVxFilelistView28() = default;
 
 const QVector<ListingRow>& TVxFilelistView28::rows() const
 {
@@ -121,7 +144,66 @@ void TVxFilelistView28::setDirTreeCombo(QWidget* combo)
 {
     if (m_dirTreeCombo == combo)
         return;
+    if (auto* old = qobject_cast<TVxDirTreeCombo28*>(m_dirTreeCombo.data());
+        old && old->FileList() == this)
+        old->setFileList(nullptr);
     m_dirTreeCombo = combo;
+    if (auto* linked = qobject_cast<TVxDirTreeCombo28*>(combo))
+        linked->setFileList(this);
+}
+
+int TVxFilelistView28::SelectedNumber() const
+{
+    const int selected = int(selectionModel()->selectedRows().size());
+    return selected > 0 ? selected : rowCount();
+}
+
+qint64 TVxFilelistView28::SelectedSize() const
+{
+    const QList<int> selected = selectedRows();
+    if (selected.isEmpty() || vxfilelist::isDrivesText(m_directory))
+        return 0;
+    // Looked up in the listed folder by the names' own bytes, so a name that is not valid
+    // UTF-8 is found too and the process's working folder plays no part.
+    const platform::SyncedFolder folder(platform::encodePath(EnsureTrailingBackslash(m_directory)));
+    if (!folder.isOpen())
+        return 0;
+    qint64 total = 0;
+    for (const int row : selected) {
+        const ListingRow& listed = rows().at(row);
+        if (listed.kind != ListingRow::Kind::File)
+            continue;
+        platform::FileStat stat;
+        if (folder.stat(listed.nameBytes, &stat) == 0 && stat.exists && !stat.isDir)
+            total += stat.size;
+    }
+    return total;
+}
+
+qint64 TVxFilelistView28::DriveFreeSpace() const
+{
+    if (vxfilelist::isDrivesText(m_directory) || m_directory.isEmpty())
+        return 0;
+    return DriveFreeKB(m_directory);
+}
+
+void TVxFilelistView28::setPopUpMenuEnabled(bool value)
+{
+    if (m_popUpMenuEnabled == value)
+        return;
+    m_popUpMenuEnabled = value;
+    if (!value && m_popupMenu)
+        m_popupMenu->close();
+}
+
+void TVxFilelistView28::CreateImageLists()
+{
+    m_parentImgIdx = VxParentIcon::establishIndex();
+}
+
+int TVxFilelistView28::dragOperation()
+{
+    return g_dragOperation;
 }
 
 void TVxFilelistView28::setFileType(TFileType value)
@@ -150,7 +232,12 @@ void TVxFilelistView28::setLanguage(TLanguage value)
     m_language = resolved;
     ListLanguage = resolved;
     LoadListTexts();
-    m_model->setCaptions(columnCaptions(m_model->layout()));
+    // The menu's captions come from the new language; the column layout is made again with
+    // new captions and no sort arrow, the rows stay as they are.
+    delete m_popupMenu;
+    m_popupMenu = new TVxFilelistView28PopUp(this);
+    m_popUpMenuEnabled = true;
+    applyColumnLayout(m_model->layout());
 }
 
 void TVxFilelistView28::setMask(const QString& value)
@@ -222,6 +309,10 @@ bool TVxFilelistView28::AddFiles(const QString& pattern, quint32 mask)
     QVector<ListingRow> listed;
     const bool added =
         vxfilelist::addFiles(listed, EnsureTrailingBackslash(m_directory), pattern, mask, options);
+    for (ListingRow& row : listed) {
+        if (row.kind == ListingRow::Kind::Parent)
+            row.imageIndex = m_parentImgIdx;
+    }
     m_model->appendRows(std::move(listed));
     return added;
 }
@@ -338,9 +429,121 @@ void TVxFilelistView28::selectOnly(int row)
                                                                   QItemSelectionModel::Rows);
 }
 
-void TVxFilelistView28::StartRename() {}
+void TVxFilelistView28::ClickHandling()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    m_selectedItem = rows().at(row).subItem(ListingRow::PathItem);
+    emit OnItemChange(this, m_selectedItem);
+}
 
-void TVxFilelistView28::GoToParentFolder() {}
+bool TVxFilelistView28::DblClickHandling()
+{
+    const int row = selectedRow();
+    if (row < 0 || rows().at(row).caption().isEmpty())
+        return false;
+    if (m_shortCuts.DblClickToOpen) {
+        m_operations->Open();
+        return true;
+    }
+    if (rows().at(row).caption() == m_parentDirCaption) {
+        GoToParentFolder();
+        return true;
+    }
+    return false;
+}
+
+void TVxFilelistView28::StartRename()
+{
+    m_rename->StartRename();
+}
+
+void TVxFilelistView28::GoToParentFolder()
+{
+    if (vxfilelist::isDrivesText(m_directory) || m_directory.isEmpty())
+        return;
+    const QString left = EnsureTrailingBackslash(m_directory);
+    const QString volumeRoot = EnsureTrailingBackslash(platform::volumeOf(left).mountPoint);
+    if (left == volumeRoot || left == QLatin1String("/")) {
+        auto* combo = qobject_cast<TVxDirTreeCombo28*>(m_dirTreeCombo.data());
+        if (combo && combo->Tree()->computerNode())
+            combo->OpenPath(combo->Tree()->computerNode()->text(0));
+        setDirectory(QStringLiteral("Drives"));
+        selectRowWithPath(left);
+        return;
+    }
+    const QString parent = EnsureTrailingBackslash(QFileInfo(StripTrailingBackslash(left)).path());
+    setDirectory(parent);
+    ShowInDirTreeCombo(parent, false);
+    selectRowWithPath(left);
+}
+
+void TVxFilelistView28::selectRowWithPath(const QString& path)
+{
+    for (int row = 0; row < rowCount(); ++row) {
+        if (EnsureTrailingBackslash(rows().at(row).subItem(ListingRow::PathItem)) == path) {
+            selectOnly(row);
+            scrollTo(m_model->index(row, 0));
+            ClickHandling();
+            return;
+        }
+    }
+    selectionModel()->clearSelection();
+}
+
+void TVxFilelistView28::keyPressEvent(QKeyEvent* event)
+{
+    if (isRenaming()) {
+        QTreeView::keyPressEvent(event);
+        return;
+    }
+    if (m_keys->KeyDown(event->key(), event->modifiers()))
+        QTreeView::keyPressEvent(event);
+    else
+        event->accept();
+}
+
+void TVxFilelistView28::keyReleaseEvent(QKeyEvent* event)
+{
+    QTreeView::keyReleaseEvent(event);
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)
+        ClickHandling();
+}
+
+void TVxFilelistView28::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        g_dragOperation = event->modifiers() & Qt::ControlModifier ? kDragCopy : kDragMove;
+    QTreeView::mousePressEvent(event);
+}
+
+void TVxFilelistView28::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The base handling first: it cancels the rename that the first click on a selected row
+    // has scheduled.
+    QTreeView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        DblClickHandling();
+}
+
+void TVxFilelistView28::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!m_popUpMenuEnabled || !m_popupMenu || vxfilelist::isDrivesText(m_directory))
+        return;
+    m_popupMenu->Popup(event->globalPos());
+}
+
+bool TVxFilelistView28::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    const bool wanted = trigger == QAbstractItemView::AllEditTriggers || (editTriggers() & trigger);
+    const bool permitted =
+        wanted && index.isValid() && index.column() == 0 && m_rename->EditPermission(index.row());
+    m_model->setEditableRow(permitted ? index.row() : -1);
+    const bool started = QTreeView::edit(index, trigger, event);
+    m_model->setEditableRow(-1);
+    return started;
+}
 
 void TVxFilelistView28::ShowInDirTreeCombo(const QString& path, bool rebuildTree)
 {

@@ -4,6 +4,7 @@
 #include "explorer/VxConsts.h"
 #include "explorer/VxDateTimeFormat.h"
 #include "explorer/VxFileListModel.h"
+#include "explorer/VxFileListShortCuts.h"
 #include "explorer/VxFileListTypes.h"
 
 #include <QList>
@@ -12,6 +13,8 @@
 #include <QTreeView>
 #include <QVector>
 
+#include <memory>
+
 // A report list of one folder's entries, or of the machine's volumes ("Drives"), one row per
 // entry with its size, type, modified and attribute texts, sorted by a column.
 //
@@ -19,7 +22,9 @@
 // Mask, FileType, ShowFolders); the others apply at the next re-read. Rows live in a
 // VxFileListModel; icons and type names are asked for only when a row is painted.
 class TVxFilelistView28PopUp;
+class VxFileListKeys;
 class VxFileListOperations;
+class VxFileListRename;
 
 class TVxFilelistView28 : public QTreeView
 {
@@ -27,6 +32,7 @@ class TVxFilelistView28 : public QTreeView
 
 public:
     explicit TVxFilelistView28(QWidget* parent = nullptr);
+    ~TVxFilelistView28() override;
 
     // The rows in display order, and how many there are.
     const QVector<ListingRow>& rows() const;
@@ -58,9 +64,38 @@ public:
     QString Directory() const { return m_directory; }
     void setDirectory(const QString& value);
 
-    // The linked directory tree combo; the list does not own it.
+    // The linked directory tree combo; the list does not own it. Linking sets the combo's
+    // FileList to this list (and an old combo's to none); a destroyed combo unlinks itself.
     QWidget* DirTreeCombo() const { return m_dirTreeCombo; }
     void setDirTreeCombo(QWidget* combo);
+
+    // The full path of the row the click handling last took.
+    QString SelectedItem() const { return m_selectedItem; }
+    void setSelectedItem(const QString& value) { m_selectedItem = value; }
+    // The number of selected rows, or of all rows when none is selected.
+    int SelectedNumber() const;
+    // The bytes of the selected files, as the listed folder holds them now; 0 for no selection.
+    qint64 SelectedSize() const;
+    // The free kilobytes of the listed folder's volume; 0 in the drives view.
+    qint64 DriveFreeSpace() const;
+
+    // The key settings; the list owns them.
+    TVxFileListShortCuts& ShortCuts() { return m_shortCuts; }
+    const TVxFileListShortCuts& ShortCuts() const { return m_shortCuts; }
+    // True forbids the in-place rename.
+    bool ReadOnly() const { return m_readOnly; }
+    void setReadOnly(bool value) { m_readOnly = value; }
+    bool PopUpMenuEnabled() const { return m_popUpMenuEnabled; }
+    void setPopUpMenuEnabled(bool value);
+
+    // The parent picture's place in the process-wide image list, found or appended once when
+    // the list is made.
+    void CreateImageLists();
+    int parentImageIndex() const { return m_parentImgIdx; }
+
+    // The file operation a drag of rows would run: 0 copy (Ctrl held at the press), 2 move.
+    // Shared by every list of the process.
+    static int dragOperation();
 
     TFileType FileType() const { return m_fileType; }
     void setFileType(TFileType value);
@@ -108,9 +143,20 @@ public:
     // Selects exactly `row` (nothing when it is out of range) and makes it current.
     void selectOnly(int row);
 
+    // Stores the selected row's full path in SelectedItem and raises OnItemChange; nothing
+    // when no row is selected.
+    void ClickHandling();
+    // Opens the selected row, or without DblClickToOpen goes up from the parent row; false when
+    // nothing was done.
+    bool DblClickHandling();
+
     // Begins the in-place rename of the selected row.
     void StartRename();
-    // Lists the parent folder of Directory; a volume root lists the volumes.
+    // True while a caption is being edited in place.
+    bool isRenaming() const { return state() == QAbstractItemView::EditingState; }
+    using QTreeView::edit;
+    // Lists the parent folder of Directory and selects the folder left; a volume root lists
+    // the volumes. Nothing in the drives view.
     void GoToParentFolder();
     // Tells a linked tree combo to show `path`, rebuilding its tree first when asked.
     void ShowInDirTreeCombo(const QString& path, bool rebuildTree);
@@ -121,8 +167,19 @@ public:
 
 signals:
     void directoryChanged(const QString& directory);
+    void OnItemChange(QObject* sender, const QString& path);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
 private:
+    void selectRowWithPath(const QString& path);
+
     void setColumnWidthProperty(int column, int width);
     QStringList columnCaptions(VxFileListModel::Layout layout) const;
     void applyColumnLayout(VxFileListModel::Layout layout);
@@ -131,6 +188,13 @@ private:
     VxFileListModel* m_model;
     VxFileListOperations* m_operations;
     TVxFilelistView28PopUp* m_popupMenu = nullptr;
+    VxFileListRename* m_rename;
+    std::unique_ptr<VxFileListKeys> m_keys;
+    TVxFileListShortCuts m_shortCuts;
+    QString m_selectedItem;
+    bool m_readOnly = false;
+    bool m_popUpMenuEnabled = true;
+    int m_parentImgIdx = -1;
     int m_colWidths[5] = {165, 75, 95, 125, 40};
     TDtFormat m_dateFormat = df_Customize;
     TTmFormat m_timeFormat = tfShortFormat;

@@ -54,6 +54,8 @@ private slots:
     void compare();
     void rowsFromListingKeepOrderAndFileData();
     void compareRowsUsesCaptionOrTitle();
+    void oldNumber_data();
+    void oldNumber();
 };
 
 void TestTrackRules::mp3Names_data()
@@ -354,6 +356,68 @@ void TestTrackRules::compareRowsUsesCaptionOrTitle()
     b.nameBytes = "00001 Banana.mp3";
     QVERIFY(compareRows(a, b, 0) > 0);
     QVERIFY(compareRows(a, b, 1) < 0);
+}
+
+void TestTrackRules::oldNumber_data()
+{
+    QTest::addColumn<QByteArray>("title");
+    QTest::addColumn<QByteArray>("dropped");
+    QTest::newRow("dash/spaced") << QByteArray("01 - Intro") << QByteArray("Intro");
+    QTest::newRow("dot/one-digit") << QByteArray("1. Intro") << QByteArray("Intro");
+    QTest::newRow("underscore/no-blanks") << QByteArray("07_Intro") << QByteArray("Intro");
+    QTest::newRow("zero-led/blank") << QByteArray("01 Intro") << QByteArray("Intro");
+    QTest::newRow("dash/blank-before-only") << QByteArray("1 -Intro") << QByteArray("Intro");
+    QTest::newRow("dash/three-digits") << QByteArray("100 - Intro") << QByteArray("Intro");
+    QTest::newRow("zero-led/three-digits-two-blanks")
+        << QByteArray("007  Intro") << QByteArray("Intro");
+    QTest::newRow("dash/only-the-first-number")
+        << QByteArray("1 - A - 2 - B") << QByteArray("A - 2 - B");
+    QTest::newRow("dash/non-ascii-title")
+        << QByteArray("01 - \xC3\x89t\xC3\xA9") << QByteArray("\xC3\x89t\xC3\xA9");
+    QTest::newRow("dash/invalid-utf8-title-kept-byte-for-byte")
+        << QByteArray("01 - \xE9t\xE9") << QByteArray("\xE9t\xE9");
+    QTest::newRow("kept/year") << QByteArray("2001 A Space Odyssey")
+                               << QByteArray("2001 A Space Odyssey");
+    QTest::newRow("kept/not-zero-led")
+        << QByteArray("99 Luftballons") << QByteArray("99 Luftballons");
+    QTest::newRow("kept/decimal") << QByteArray("3.14 Pi") << QByteArray("3.14 Pi");
+    QTest::newRow("kept/number-only") << QByteArray("12") << QByteArray("12");
+    QTest::newRow("kept/number-last") << QByteArray("Track 01") << QByteArray("Track 01");
+    QTest::newRow("kept/four-digits-dash")
+        << QByteArray("1000 - Intro") << QByteArray("1000 - Intro");
+    QTest::newRow("kept/four-zero-led") << QByteArray("0001 Intro") << QByteArray("0001 Intro");
+    QTest::newRow("kept/tab-is-no-separator") << QByteArray("01\tIntro") << QByteArray("01\tIntro");
+    QTest::newRow("kept/would-be-empty") << QByteArray("1 - ") << QByteArray("1 - ");
+    QTest::newRow("kept/would-be-empty-dot") << QByteArray("1.") << QByteArray("1.");
+    QTest::newRow("kept/digit-after-separator")
+        << QByteArray("1.2 Intro") << QByteArray("1.2 Intro");
+    QTest::newRow("kept/wide-blank-after-separator")
+        << QByteArray("1 - \xE3\x80\x80Intro") << QByteArray("1 - \xE3\x80\x80Intro");
+    QTest::newRow("kept/other-script-digits")
+        << QByteArray("\xD9\xA0\xD9\xA1 Intro") << QByteArray("\xD9\xA0\xD9\xA1 Intro");
+}
+
+// The rule as the preview shows it and as the run renames: the title column keeps the old
+// number, the preview and the new name leave out the same characters.
+void TestTrackRules::oldNumber()
+{
+    QFETCH(QByteArray, title);
+    QFETCH(QByteArray, dropped);
+    QCOMPARE(withoutOldNumber(QString::fromUtf8(title)), QString::fromUtf8(dropped));
+
+    const QByteArray name = "00003 " + title + ".mp3";
+    QCOMPARE(renamerequests::newNameBytes(1, name, OldNumber::Drop), "00001 " + dropped + ".mp3");
+    QCOMPARE(renamerequests::newNameBytes(1, name, OldNumber::Keep), "00001 " + title + ".mp3");
+    QVector<TrackRow> rows(1);
+    rows[0].nameBytes = name;
+    QCOMPARE(renamerequests::requestsOf(rows, 4, 1, OldNumber::Drop).at(0).newName,
+             "00005 " + dropped + ".mp3");
+    renamerequests::numberRows(&rows, 0, 1, OldNumber::Drop);
+    QCOMPARE(rows.at(0).newName, "00001 " + dropped + ".mp3");
+    QCOMPARE(rows.at(0).subItem(TrackRow::Title), QString::fromUtf8(title));
+    QCOMPARE(rows.at(0).subItem(TrackRow::Preview), u"00001 "_qs + QString::fromUtf8(dropped));
+    renamerequests::numberRows(&rows, 0, 1, OldNumber::Keep);
+    QCOMPARE(rows.at(0).subItem(TrackRow::Preview), u"00001 "_qs + QString::fromUtf8(title));
 }
 
 QTEST_GUILESS_MAIN(TestTrackRules)

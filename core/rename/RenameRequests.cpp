@@ -39,23 +39,29 @@ QByteArray titleBytes(const QByteArray& nameBytes)
     return base.mid(length + sequenceLength(base, length));
 }
 
-QByteArray newNameBytes(qint64 number, const QByteArray& oldNameBytes)
+QByteArray newNameBytes(qint64 number, const QByteArray& oldNameBytes,
+                        trackrules::OldNumber oldNumber)
 {
     const trackrules::NumberText text(number);
     const QLatin1String numberText = text.view();
-    const QByteArray title = titleBytes(oldNameBytes);
+    QByteArray title = titleBytes(oldNameBytes);
+    // The old number is ASCII: its length in characters is its length in bytes.
+    if (oldNumber == trackrules::OldNumber::Drop)
+        title.remove(0, trackrules::oldNumberLength(QString::fromUtf8(title)));
     QByteArray name;
     name.reserve(numberText.size() + 1 + title.size() + 4);
     name.append(numberText.data(), numberText.size()).append(' ').append(title).append(".mp3");
     return name;
 }
 
-void numberRows(QVector<TrackRow>* rows, qint64 start, qint64 increment)
+void numberRows(QVector<TrackRow>* rows, qint64 start, qint64 increment,
+                trackrules::OldNumber oldNumber)
 {
     for (qsizetype i = 0; i < rows->size(); ++i) {
         TrackRow& row = (*rows)[i];
-        row.newName =
-            newNameBytes(trackrules::previewNumber(start, increment, i + 1), row.nameBytes);
+        row.newName = newNameBytes(trackrules::previewNumber(start, increment, i + 1),
+                                   row.nameBytes, oldNumber);
+        row.dropsOldNumber = oldNumber == trackrules::OldNumber::Drop;
     }
 }
 
@@ -69,15 +75,15 @@ std::vector<renaming::RenameRequest> requestsOf(const QVector<TrackRow>& rows)
 }
 
 std::vector<renaming::RenameRequest> requestsOf(const QVector<TrackRow>& rows, qint64 start,
-                                                qint64 increment)
+                                                qint64 increment, trackrules::OldNumber oldNumber)
 {
     std::vector<renaming::RenameRequest> requests;
     requests.reserve(size_t(rows.size()));
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const TrackRow& row = rows.at(i);
         const qint64 number = trackrules::previewNumber(start, increment, i + 1);
-        requests.push_back(
-            {row.nameBytes, newNameBytes(number, row.nameBytes), row.size, row.mtimeNsec});
+        requests.push_back({row.nameBytes, newNameBytes(number, row.nameBytes, oldNumber), row.size,
+                            row.mtimeNsec});
     }
     return requests;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/TrackRow.h"
+#include "core/TrackRules.h"
 #include "core/rename/RenameCheck.h"
 
 #include <QByteArray>
@@ -18,18 +19,22 @@ namespace renamerequests {
 // without its extension when it has no number.
 QByteArray titleBytes(const QByteArray& nameBytes);
 
-// "<number> <title>.mp3" as bytes.
-QByteArray newNameBytes(qint64 number, const QByteArray& oldNameBytes);
+// "<number> <title>.mp3" as bytes; the title without its old track number when `oldNumber`
+// drops it (trackrules::oldNumberLength).
+QByteArray newNameBytes(qint64 number, const QByteArray& oldNameBytes,
+                        trackrules::OldNumber oldNumber = trackrules::OldNumber::Keep);
 
 // Gives each row its new name, numbered from `start` by `increment` in list order. The preview
 // and the rename requests both read it, so each number is written once.
-void numberRows(QVector<TrackRow>* rows, qint64 start, qint64 increment);
+void numberRows(QVector<TrackRow>* rows, qint64 start, qint64 increment,
+                trackrules::OldNumber oldNumber = trackrules::OldNumber::Keep);
 
 // One request per row, in list order, to the new names numberRows() gave them.
 std::vector<renaming::RenameRequest> requestsOf(const QVector<TrackRow>& rows);
 // One request per row, in list order, numbered from `start` by `increment`.
-std::vector<renaming::RenameRequest> requestsOf(const QVector<TrackRow>& rows, qint64 start,
-                                                qint64 increment);
+std::vector<renaming::RenameRequest>
+requestsOf(const QVector<TrackRow>& rows, qint64 start, qint64 increment,
+           trackrules::OldNumber oldNumber = trackrules::OldNumber::Keep);
 
 // What the preview of a numbered row shows, as bytes: its new name without the extension.
 QByteArray previewBytes(const TrackRow& row);
