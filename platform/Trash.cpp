@@ -130,8 +130,10 @@ QByteArray homeTrashPath()
            "/Trash";
 }
 
-bool moveToTrash(const QByteArray& path, QString* error, QByteArray* trashedAs)
+bool moveToTrash(const QByteArray& path, QString* error, QByteArray* trashedAs, bool* noTrash)
 {
+    if (noTrash)
+        *noTrash = false;
     const QByteArray entry = absoluteEntryPath(path);
     struct stat st;
     if (entry.isEmpty() || ::lstat(entry.constData(), &st) != 0)
@@ -147,8 +149,11 @@ bool moveToTrash(const QByteArray& path, QString* error, QByteArray* trashedAs)
         home.st_dev != st.st_dev) {
         const QByteArray top = volumeTop(parentOf(entry), st.st_dev);
         trash = volumeTrash(top, st.st_dev);
-        if (trash.isEmpty())
+        if (trash.isEmpty()) {
+            if (noTrash)
+                *noTrash = true;
             return fail(error, EXDEV);
+        }
         // A volume's trash records paths relative to the volume's top folder.
         recordedPath = top == "/" ? entry.mid(1) : entry.mid(top.size() + 1);
     }

@@ -346,8 +346,6 @@ private slots:
     {
         QTest::addColumn<QByteArray>("path");
         QTest::newRow("missing-file") << QByteArray("/no/such/file.mp3");
-        // A volume without a trash of its own and not the one holding the user's trash.
-        QTest::newRow("volume-without-trash") << QByteArray("/proc/version");
     }
 
     void deleteThatCannotHappenFails()
@@ -359,8 +357,35 @@ private slots:
         QCOMPARE(answerer.names, (QStringList{QStringLiteral("ConfirmDelete"),
                                               QStringLiteral("FileOperationError")}));
         QString error;
-        QVERIFY(!platform::moveToTrash(path, &error));
+        bool noTrash = true;
+        QVERIFY(!platform::moveToTrash(path, &error, nullptr, &noTrash));
         QVERIFY(!error.isEmpty());
+        QVERIFY(!noTrash);
+    }
+
+    void volumeWithoutTrashAsksBeforeDeletingForGood_data()
+    {
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::newRow("no") << QMessageBox::No;
+        QTest::newRow("cancel") << QMessageBox::Cancel;
+    }
+
+    void volumeWithoutTrashAsksBeforeDeletingForGood()
+    {
+        QFETCH(QMessageBox::StandardButton, answer);
+        // A volume without a trash of its own, where none can be made, and not the one holding
+        // the user's trash.
+        const QByteArray path("/proc/version");
+        bool noTrash = false;
+        QVERIFY(!platform::moveToTrash(path, nullptr, nullptr, &noTrash));
+        QVERIFY(noTrash);
+        ModalAnswerer answerer({QMessageBox::Yes, answer});
+        const FileOperationResult result = run(FileOperationKind::Delete, {path});
+        QVERIFY(result.aborted);
+        QCOMPARE(answerer.names, (QStringList{QStringLiteral("ConfirmDelete"),
+                                              QStringLiteral("ConfirmDeleteForGood")}));
+        QVERIFY(answerer.texts.back().contains(QStringLiteral("\"version\"")));
+        QVERIFY(QFileInfo::exists(QStringLiteral("/proc/version")));
     }
 
     void renameNeverReplaces()

@@ -92,6 +92,17 @@ bool childNames(const QByteArray& folder, std::vector<QByteArray>& names, int& e
     return error == 0;
 }
 
+// Makes the entries of `folder` durable, so a source removed next cannot outlive its copy.
+int syncFolder(const QByteArray& folder)
+{
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const int e = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return e;
+}
+
 QString verb(FileOperationKind kind)
 {
     switch (kind) {
@@ -258,6 +269,12 @@ void FileOperation::transferFolder(const QByteArray& source, const QByteArray& t
         reportErrno(target, errno);
         return;
     }
+    if (move && !targetExists) {
+        if (const int e = syncFolder(parentOf(target)); e != 0) {
+            reportErrno(target, e);
+            return;
+        }
+    }
     std::vector<QByteArray> names;
     int error = 0;
     if (!childNames(source, names, error)) {
@@ -266,9 +283,10 @@ void FileOperation::transferFolder(const QByteArray& source, const QByteArray& t
     }
     for (const QByteArray& name : names) {
         if (m_cancelled)
-            return;
+            break;
         transfer(joined(source, name), joined(target, name), move);
     }
+    // A cancelled copy keeps what it holds, with the folder's own permissions.
     if (!targetExists)
         ::chmod(target.constData(), mode & 07777);
     if (m_cancelled || !move)
@@ -330,7 +348,13 @@ void FileOperation::transferLeaf(const QByteArray& source, const QByteArray& tar
         return;
     }
     m_doneBytes += size;
-    if (move && ::unlink(source.constData()) != 0)
+    if (!move)
+        return;
+    if (const int synced = syncFolder(parentOf(target)); synced != 0) {
+        reportErrno(target, synced);
+        return;
+    }
+    if (::unlink(source.constData()) != 0)
         reportErrno(source, errno);
 }
 
@@ -341,8 +365,73 @@ void FileOperation::trash(const QList<QByteArray>& sources)
         if (m_cancelled)
             return;
         QString error;
-        if (!moveToTrash(source, &error))
+        bool noTrash = false;
+        if (moveToTrash(source, &error, nullptr, &noTrash))
+            continue;
+        if (!noTrash) {
             reportError(source, error);
+            continue;
+        }
+        switch (askDeleteForGood(source)) {
+        case Replace::Yes:
+            deleteForGood(source);
+            break;
+        case Replace::No:
+            m_result.aborted = true;
+            break;
+        case Replace::Cancel:
+            m_cancelled = m_result.aborted = true;
+            break;
+        }
+    }
+}
+
+void FileOperation::deleteForGood(const QByteArray& path)
+{
+    struct stat st;
+    if (::lstat(path.constData(), &st) != 0) {
+        reportErrno(path, errno);
+        return;
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        if (::unlink(path.constData()) != 0)
+            reportErrno(path, errno);
+        return;
+    }
+    std::vector<QByteArray> names;
+    int error = 0;
+    if (!childNames(path, names, error)) {
+        reportErrno(path, error);
+        return;
+    }
+    for (const QByteArray& name : names) {
+        if (m_cancelled)
+            return;
+        deleteForGood(joined(path, name));
+    }
+    // What could not go keeps its folder.
+    if (::rmdir(path.constData()) != 0 && errno != ENOTEMPTY && errno != EEXIST)
+        reportErrno(path, errno);
+}
+
+FileOperation::Replace FileOperation::askDeleteForGood(const QByteArray& path)
+{
+    const CursorGuard arrow(Qt::ArrowCursor);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Confirm Delete"),
+                    QStringLiteral("\"%1\" cannot be moved to the trash: its volume has no trash "
+                                   "and none can be made there.\n\n"
+                                   "Do you want to delete it for good? It cannot be restored.")
+                        .arg(displayName(lastSegment(path))),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
+    box.setObjectName(QStringLiteral("ConfirmDeleteForGood"));
+    box.setDefaultButton(QMessageBox::No);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Replace::Yes;
+    case QMessageBox::No:
+        return Replace::No;
+    default:
+        return Replace::Cancel;
     }
 }
 

@@ -31,7 +31,8 @@ struct FileOperationResult
 // manager does: copy and move ask before replacing a file (Yes, Yes to all, No, Cancel),
 // show a progress dialog when the work takes long, and report each failure with the system's
 // message, offering to skip it or cancel the rest; delete asks for confirmation and moves the
-// entries to the trash; rename never replaces an existing entry. Paths are the file system's
+// entries to the trash, and where a volume has no trash it says so and asks before deleting
+// for good; rename never replaces an existing entry. Paths are the file system's
 // bytes. Message boxes are modal to `parent`.
 class FileOperation
 {
@@ -59,6 +60,9 @@ private:
     void transferLeaf(const QByteArray& source, const QByteArray& target, bool move,
                       bool targetExists);
     void trash(const QList<QByteArray>& sources);
+    // For an entry whose volume has no usable trash, after the user agreed.
+    void deleteForGood(const QByteArray& path);
+    Replace askDeleteForGood(const QByteArray& path);
     void rename(const QByteArray& source, const QByteArray& target);
     bool confirmDelete(const QList<QByteArray>& sources);
     Replace askReplace(const QByteArray& target);

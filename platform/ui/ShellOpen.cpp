@@ -21,16 +21,17 @@ OpenResult openWithDesktop(const QString& verb, const QString& fileName, const Q
     const QFileInfo target(base.absoluteFilePath(fileName));
     if (!target.exists())
         return OpenResult::FileNotFound;
-    if (target.isFile() && target.isExecutable()) {
-        const QString workingDirectory = directory.isEmpty() ? target.absolutePath() : directory;
-        return QProcess::startDetached(target.absoluteFilePath(),
-                                       QProcess::splitCommand(parameters), workingDirectory)
-                   ? OpenResult::Opened
-                   : OpenResult::Failed;
-    }
+    Q_UNUSED(parameters);
+    // Every file of a FAT stick carries the execute bit: a file is opened as a document, never
+    // run as a program.
     return QDesktopServices::openUrl(QUrl::fromLocalFile(target.absoluteFilePath()))
                ? OpenResult::Opened
                : OpenResult::Failed;
+}
+
+bool startProgram(const QString& program, const QStringList& arguments, const QString& directory)
+{
+    return QProcess::startDetached(program, arguments, directory);
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 
@@ -13,10 +14,14 @@ enum class OpenResult
 };
 
 // Runs a verb on a file or folder the way the desktop does: "open", "view" and "find" (any
-// case) open a document or folder with its default application; a program is started with
-// `parameters` (split like a command line) in `directory`. A relative `fileName` is taken
-// from `directory` (or the working folder when that is empty).
+// case) open it with the default application for its type; a file is never run as a program,
+// whatever its execute bit says, so `parameters` has nothing to go to. A relative `fileName`
+// is taken from `directory` (or the working folder when that is empty).
 OpenResult openWithDesktop(const QString& verb, const QString& fileName, const QString& parameters,
                            const QString& directory);
+
+// Starts `program` (an absolute path) with `arguments` in `directory`, detached, without a
+// shell reading anything; false when it could not be started.
+bool startProgram(const QString& program, const QStringList& arguments, const QString& directory);
 
 } // namespace platform
