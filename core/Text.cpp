@@ -71,7 +71,9 @@ constexpr const char16_t* Operation[] = {
 
 constexpr const char16_t* Progress[] = {
     u"%1 sur %2",
+    u"Annuler",
     u"%1 of %2",
+    u"Cancel",
 };
 
 constexpr const char16_t* Report[] = {
@@ -97,6 +99,17 @@ constexpr const char16_t* PdfExport[] = {
     u"The PDF file \"%1\" could not be written.",
 };
 
+constexpr const char16_t* Print[] = {
+    u"Aucune imprimante par défaut n'est actuellement sélectionnée",
+    u"L'imprimante n'a pas pu commencer le travail %1.",
+    u"L'imprimante n'a pas pu commencer la page %1 du travail %2.",
+    u"L'imprimante n'a pas pu terminer le travail %1.",
+    u"There is no default printer currently selected",
+    u"The printer could not start the job %1.",
+    u"The printer could not start page %1 of the job %2.",
+    u"The printer could not finish the job %1.",
+};
+
 } // namespace
 
 const Table HintTexts = {Hints, 7};
@@ -109,8 +122,9 @@ const Table ColumnTexts = {Columns, 5};
 const Table MessageTexts = {Messages, 3};
 const Table ReportTexts = {Report, 4};
 const Table OperationTexts = {Operation, 3};
-const Table ProgressTexts = {Progress, 1};
+const Table ProgressTexts = {Progress, 2};
 const Table PdfExportTexts = {PdfExport, 3};
+const Table PrintTexts = {Print, 4};
 
 LanguageIndex languageIndex()
 {
