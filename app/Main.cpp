@@ -527,7 +527,9 @@ void TForm1::SpeedButton1Click()
     renaming::RenameEngine engine;
     if (engine.prepare(folder, requests)) {
         if (m_progressDialog) {
-            m_progressDialog->setRun({engine.stepCount(), [&engine](int) { engine.runStep(); }});
+            m_progressDialog->setRun({engine.stepCount(),
+                                      [&engine](int) { return engine.runStep(); },
+                                      [&engine] { engine.cancel(); }});
             m_progressDialog->exec();
         }
         // Whatever the dialog did, the run ends here: no file may stay under a temporary name.

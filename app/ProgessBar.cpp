@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QMetaObject>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QWindow>
 
@@ -38,6 +40,13 @@ TOKBottomDlg1::TOKBottomDlg1(QWidget* parent) : QDialog(parent)
     m_countText->setGeometry(8, 55, 215, 21);
     m_countText->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
+    m_cancelButton = new QPushButton(this);
+    m_cancelButton->setObjectName(QStringLiteral("CancelButton"));
+    m_cancelButton->setGeometry(230, 53, 75, 25);
+    m_cancelButton->setAutoDefault(false);
+    m_cancelButton->hide();
+    connect(m_cancelButton, &QPushButton::clicked, this, &TOKBottomDlg1::requestCancel);
+
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(100);
@@ -55,31 +64,63 @@ void TOKBottomDlg1::FormActivate()
 
     m_progressBar->setMaximum(run.count);
     showDone(0, run.count);
+    m_cancelButton->setText(text::entry(text::ProgressTexts, 1));
+    m_cancelButton->setVisible(bool(run.cancel));
+    m_cancelButton->setEnabled(true);
+    m_cancel = run.cancel;
     waitUntilExposed();
     {
+        const QScopedValueRollback<bool> running(m_running, true);
         WaitCursor wait;
         try {
             int shownPercent = 0;
             for (int row = 0; row < run.count; ++row) {
-                run.step(row);
+                const bool more = run.step(row);
                 showDone(row + 1, run.count);
-                // The run holds the event loop, so the dialog is painted here, once per percent
-                // so that a long run does not spend its time painting.
+                if (!more)
+                    break;
+                // The run holds the event loop, so the dialog is painted and takes in its events
+                // (a click on Cancel) here, once per percent so that a long run does not spend
+                // its time painting.
                 const int percent = int(qint64(row + 1) * 100 / run.count);
                 if (percent != shownPercent) {
                     shownPercent = percent;
                     m_progressBar->repaint();
                     m_countText->repaint();
+                    QCoreApplication::processEvents();
                 }
             }
         } catch (...) {
             // A failed step is reported by the application's error box; the dialog must still
             // close, or the program would wait on it forever.
+            m_cancel = nullptr;
+            m_cancelButton->setEnabled(false);
             m_timer->start();
             throw;
         }
     }
+    m_cancel = nullptr;
+    m_cancelButton->setEnabled(false);
     m_timer->start();
+}
+
+void TOKBottomDlg1::requestCancel()
+{
+    if (!m_cancel)
+        return;
+    const std::function<void()> cancel = m_cancel;
+    m_cancel = nullptr;
+    m_cancelButton->setEnabled(false);
+    cancel();
+}
+
+void TOKBottomDlg1::reject()
+{
+    // The run's own end closes the dialog; until then Escape or the close box can only stop it.
+    if (m_running)
+        requestCancel();
+    else
+        QDialog::reject();
 }
 
 void TOKBottomDlg1::showDone(int done, int count)
@@ -118,6 +159,8 @@ void TOKBottomDlg1::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     // The first paint counts this showing's rows, not those of the run before.
     m_countText->setText(text::entry(text::ProgressTexts, 0).arg(0).arg(m_run.count));
+    m_cancelButton->setText(text::entry(text::ProgressTexts, 1));
+    m_cancelButton->setVisible(bool(m_run.cancel));
     m_runPending = true;
     // A window manager may not activate the dialog; the run must not depend on it.
     QMetaObject::invokeMethod(this, &TOKBottomDlg1::FormActivate, Qt::QueuedConnection);

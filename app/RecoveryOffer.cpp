@@ -3,6 +3,7 @@
 #include "app/MessageBoxes.h"
 #include "core/rename/RenameRecovery.h"
 #include "core/rename/RenameReport.h"
+#include "core/rename/RenameTexts.h"
 #include "platform/ui/WaitCursor.h"
 
 #include <QMessageBox>
@@ -18,10 +19,10 @@ namespace {
 using renaming::RenameJournal;
 using renaming::RenameRecovery;
 
-QPushButton* addButton(QMessageBox& box, const char* objectName, const QString& text,
+QPushButton* addButton(QMessageBox& box, const char* objectName, text::recovery::Entry caption,
                        QMessageBox::ButtonRole role)
 {
-    QPushButton* button = box.addButton(text, role);
+    QPushButton* button = box.addButton(text::entry(text::RecoveryTexts, caption), role);
     button->setObjectName(QString::fromLatin1(objectName));
     return button;
 }
@@ -37,13 +38,13 @@ QMessageBox* questionBox(QWidget* parent, const QString& text)
 
 // The question for a journal nothing can be recovered from: one way out, or Later (the default).
 bool askForWayOut(QWidget* parent, const RenameRecovery& recovery, const char* objectName,
-                  const QString& caption)
+                  text::recovery::Entry caption)
 {
     std::unique_ptr<QMessageBox> box(
         questionBox(parent, renamereport::unusableJournalText(recovery)));
     QPushButton* wayOut = addButton(*box, objectName, caption, QMessageBox::DestructiveRole);
     QPushButton* later =
-        addButton(*box, "LaterButton", QStringLiteral("&Later"), QMessageBox::RejectRole);
+        addButton(*box, "LaterButton", text::recovery::LaterButton, QMessageBox::RejectRole);
     box->setDefaultButton(later);
     box->setEscapeButton(later);
     box->exec();
@@ -53,11 +54,12 @@ bool askForWayOut(QWidget* parent, const RenameRecovery& recovery, const char* o
 // A journal cut off before its plan was whole: no file was renamed, so removing it is safe.
 bool offerDiscard(QWidget* parent, RenameRecovery& recovery)
 {
-    if (!askForWayOut(parent, recovery, "RemoveJournalButton", QStringLiteral("&Remove journal")))
+    if (!askForWayOut(parent, recovery, "RemoveJournalButton", text::recovery::RemoveJournalButton))
         return false;
     if (recovery.discardJournal())
         return true;
-    messageboxes::showWarning(parent, QStringLiteral("The journal could not be removed."));
+    messageboxes::showWarning(parent,
+                              text::entry(text::RecoveryTexts, text::recovery::JournalNotRemoved));
     return false;
 }
 
@@ -73,7 +75,7 @@ bool setAside(QWidget* parent, RenameRecovery& recovery)
 // A journal nothing can be done from: it can only be set aside, so the folder is free again.
 bool offerSetAside(QWidget* parent, RenameRecovery& recovery)
 {
-    return askForWayOut(parent, recovery, "SetAsideButton", QStringLiteral("&Set aside")) &&
+    return askForWayOut(parent, recovery, "SetAsideButton", text::recovery::SetAsideButton) &&
            setAside(parent, recovery);
 }
 
@@ -100,9 +102,9 @@ bool offerRecovery(QWidget* parent, const QByteArray& folderPath)
     case RenameJournal::Load::Missing:
         return true;
     case RenameJournal::Load::Busy:
-        messageboxes::showWarning(parent, QStringLiteral("A rename run is going on in the folder "
-                                                         "%1; wait until it has ended.")
-                                              .arg(renamereport::displayName(folderPath)));
+        messageboxes::showWarning(parent,
+                                  text::entry(text::RecoveryTexts, text::recovery::RunGoingOn)
+                                      .arg(renamereport::displayName(folderPath)));
         return false;
     case RenameJournal::Load::Incomplete:
         return offerDiscard(parent, recovery);
@@ -118,14 +120,14 @@ bool offerRecovery(QWidget* parent, const QByteArray& folderPath)
         questionBox(parent, own ? renamereport::recoveryQuestion(recovery)
                                 : renamereport::foreignJournalQuestion(recovery)));
     QPushButton* finish =
-        addButton(*box, "FinishButton", QStringLiteral("&Finish"), QMessageBox::AcceptRole);
+        addButton(*box, "FinishButton", text::recovery::FinishButton, QMessageBox::AcceptRole);
     QPushButton* rollBack =
-        addButton(*box, "RollBackButton", QStringLiteral("&Roll back"), QMessageBox::ActionRole);
+        addButton(*box, "RollBackButton", text::recovery::RollBackButton, QMessageBox::ActionRole);
     QPushButton* aside = own ? nullptr
-                             : addButton(*box, "SetAsideButton", QStringLiteral("&Set aside"),
+                             : addButton(*box, "SetAsideButton", text::recovery::SetAsideButton,
                                          QMessageBox::ActionRole);
     QPushButton* later =
-        addButton(*box, "LaterButton", QStringLiteral("&Later"), QMessageBox::RejectRole);
+        addButton(*box, "LaterButton", text::recovery::LaterButton, QMessageBox::RejectRole);
     box->setDefaultButton(own ? finish : later);
     box->setEscapeButton(later);
     box->exec();

@@ -31,7 +31,7 @@ PrintResult PrintTrackList(QPrinter& printer, const QStringList& lines, const QS
     printer.setDocName(jobTitle);
     QPainter painter;
     if (!painter.begin(&printer))
-        return failure(QStringLiteral("The printer could not start the job %1.").arg(jobTitle));
+        return failure(text::entry(text::PrintTexts, 1).arg(jobTitle));
 
     // Laid out at the printer's own resolution over the printable width, no margins; a long
     // title wraps.
@@ -57,10 +57,8 @@ PrintResult PrintTrackList(QPrinter& printer, const QStringList& lines, const QS
                 ++pageNumber;
                 if (!printer.newPage()) {
                     painter.end();
-                    return failure(
-                        QStringLiteral("The printer could not start page %1 of the job %2.")
-                            .arg(pageNumber)
-                            .arg(jobTitle));
+                    return failure(text::entry(text::PrintTexts, 2)
+                                       .arg(QString::number(pageNumber), jobTitle));
                 }
                 pageTop = top;
             }
@@ -68,7 +66,7 @@ PrintResult PrintTrackList(QPrinter& printer, const QStringList& lines, const QS
         }
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return failure(QStringLiteral("The printer could not finish the job %1.").arg(jobTitle));
+        return failure(text::entry(text::PrintTexts, 3).arg(jobTitle));
     return {};
 }
 
@@ -102,7 +100,7 @@ std::unique_ptr<QPrinter> defaultPrinter(QString* errorMessage)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        *errorMessage = QStringLiteral("There is no default printer currently selected");
+        *errorMessage = text::entry(text::PrintTexts, 0);
         return nullptr;
     }
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);

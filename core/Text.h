@@ -31,8 +31,11 @@ extern const Table ColumnTexts;    // Number, File name, Size, Date, Preview
 extern const Table MessageTexts;   // rename question, no MP3 file, rename completed
 extern const Table OperationTexts; // GroupBox1, Label1, Label2
 extern const Table ReportTexts;    // renamed count, more names, details hint, run pending
-extern const Table ProgressTexts;  // rows done of all rows ("%1" done, "%2" all)
+extern const Table ProgressTexts;  // rows done of all rows ("%1" done, "%2" all), Cancel button
 extern const Table PdfExportTexts; // ExportPdf1, save dialog's file type, write failure ("%1")
+// Print failures: no default printer, job not started ("%1" job), page not started ("%1" page,
+// "%2" job), job not finished ("%1" job)
+extern const Table PrintTexts;
 
 // Entry k of `table` in the given language; any index other than French reads English.
 QString entry(const Table& table, int k, LanguageIndex language);

@@ -143,10 +143,13 @@ void TestDialogTexts::progressTextsFit()
     text::setLanguageIndex(text::LanguageIndex(language));
     TOKBottomDlg1 progress;
     QStringList wrong;
-    progress.setRun({rows, [&](int row) {
+    progress.setRun({rows,
+                     [&](int row) {
                          if (row == rows - 1)
                              wrong = overflowing(progress);
-                     }});
+                         return true;
+                     },
+                     {}});
     QTimer watchdog;
     watchdog.setSingleShot(true);
     connect(&watchdog, &QTimer::timeout, &progress, &QDialog::reject);

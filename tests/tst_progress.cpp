@@ -99,16 +99,19 @@ void TestProgress::modalRun()
     int paintsWhileRunning = 0;
     int lastValue = -1;
     bool barInStep = true;
-    dialog.setRun({engine.stepCount(), [&](int row) {
+    dialog.setRun({engine.stepCount(),
+                   [&](int row) {
                        // The bar shows the rows done before this one.
                        barInStep = barInStep && bar->value() == row && bar->maximum() == count;
                        lastValue = bar->value();
                        const QCursor* cursor = QApplication::overrideCursor();
                        if (cursor && cursor->shape() == Qt::WaitCursor)
                            ++waitCursorSteps;
-                       engine.runStep();
+                       const bool more = engine.runStep();
                        paintsWhileRunning = paints.count;
-                   }});
+                       return more;
+                   },
+                   {}});
     QTimer watchdog;
     startWatchdog(&watchdog, &dialog, 10000);
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
@@ -162,12 +165,14 @@ void TestProgress::countFollowsTheRun()
     auto* count = dialog.findChild<QLabel*>(QStringLiteral("CountText"));
     QVERIFY(count);
     QStringList wrong;
-    dialog.setRun({engine.stepCount(), [&](int row) {
+    dialog.setRun({engine.stepCount(),
+                   [&](int row) {
                        const QString expected = pattern.arg(row).arg(files);
                        if (count->text() != expected || !count->isVisible())
                            wrong.append(count->text() + u" != "_qs + expected);
-                       engine.runStep();
-                   }});
+                       return engine.runStep();
+                   },
+                   {}});
     QTimer watchdog;
     startWatchdog(&watchdog, &dialog, 10000);
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
@@ -194,11 +199,13 @@ void TestProgress::screenshot()
     QVERIFY(prepareReversal(dir, files, &engine));
     TOKBottomDlg1 dialog;
     bool saved = false;
-    dialog.setRun({engine.stepCount(), [&](int row) {
+    dialog.setRun({engine.stepCount(),
+                   [&](int row) {
                        if (row == 17)
                            saved = dialog.grab().save(folder + u"/progress.png"_qs);
-                       engine.runStep();
-                   }});
+                       return engine.runStep();
+                   },
+                   {}});
     QTimer watchdog;
     startWatchdog(&watchdog, &dialog, 10000);
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));

@@ -84,7 +84,8 @@ bool RenameEngine::prepare(const QByteArray& folderPath, const std::vector<Renam
     m_journalError = 0;
     m_closing.clear();
     m_renamesSincePhase = 0;
-    m_started = m_stopped = m_journalCreated = m_journalBroken = m_keepJournal = false;
+    m_started = m_stopped = m_cancelled = m_journalCreated = m_journalBroken = m_keepJournal =
+        false;
 
     m_folder = std::make_unique<platform::SyncedFolder>(m_folderPath);
     std::vector<QByteArray> names;
@@ -154,6 +155,8 @@ bool RenameEngine::runStep()
     const int g = m_stepGroup[size_t(step)];
     if (g >= 0 && !m_stopped)
         advanceGroup(g, m_stepIndex[size_t(step)]);
+    if (m_cancelled)
+        skipCancelledSteps();
     if (isFinished())
         finish();
     return !isFinished();
@@ -162,6 +165,37 @@ bool RenameEngine::runStep()
 void RenameEngine::run()
 {
     while (runStep()) {
+    }
+}
+
+void RenameEngine::cancel()
+{
+    if (m_cancelled || isFinished())
+        return;
+    m_cancelled = true;
+    // A group with a rename done is in hand: only a group at its start can stay as it is.
+    for (size_t g = 0; g < m_settled.size(); ++g) {
+        if (m_settled[g] || m_state[g] != 0)
+            continue;
+        m_settled[g] = true;
+        for (const int r : m_plan.groups()[g].rows)
+            m_results[size_t(r)].status = RenameStatus::Cancelled;
+    }
+    // Before the first step nothing is in hand: the run needs no journal.
+    if (!m_started)
+        m_stopped = true;
+    skipCancelledSteps();
+    if (isFinished())
+        finish();
+}
+
+void RenameEngine::skipCancelledSteps()
+{
+    while (!isFinished()) {
+        const int g = m_stepGroup[size_t(m_stepsDone)];
+        if (g >= 0 && !m_settled[size_t(g)])
+            return;
+        ++m_stepsDone;
     }
 }
 

@@ -26,8 +26,9 @@ namespace renaming {
 // can advance a bar after each: the first step writes the journal (which also locks the
 // folder), the steps carry out the renames group by group, cycles through temporary names,
 // and the last step makes the folder durable and removes the journal. A failed rename skips
-// its row and the rows that depend on it; a cycle that fails half-way is put back. Every row
-// ends with its outcome in results().
+// its row and the rows that depend on it; a cycle that fails half-way is put back. A cancel
+// lets the group in hand finish and leaves the groups not begun under their old names; the
+// run then ends as any other. Every row ends with its outcome in results().
 class RenameEngine
 {
 public:
@@ -52,6 +53,11 @@ public:
     bool runStep();
     // Every remaining step.
     void run();
+    // Stops the run after the group in progress: the groups not begun keep their old names and
+    // their rows end as Cancelled; the next step finishes the group in hand and, once it is
+    // whole, ends the run (the steps of the cancelled rows need no call).
+    void cancel();
+    bool isCancelled() const { return m_cancelled; }
     bool isFinished() const { return m_stepsDone >= stepCount(); }
 
     const RenamePlan& plan() const { return m_plan; }
@@ -76,6 +82,7 @@ private:
     void closePending();
     void endPhaseIfDue(int g);
     void abortJournal(int sysError);
+    void skipCancelledSteps();
     void finish();
 
     QByteArray m_folderPath;
@@ -101,6 +108,7 @@ private:
     bool m_swapsAllowed = true;
     bool m_started = false;
     bool m_stopped = false;
+    bool m_cancelled = false;
     bool m_journalCreated = false;
     bool m_journalBroken = false;
     bool m_keepJournal = false;

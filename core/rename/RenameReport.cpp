@@ -1,10 +1,13 @@
 #include "core/rename/RenameReport.h"
 
 #include "core/Text.h"
+#include "core/rename/RenameTexts.h"
 #include "platform/SyncedFolder.h"
 
 #include <QHash>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace renamereport {
 
@@ -19,9 +22,20 @@ QString folderText(const RenameRecovery& recovery)
     return displayName(recovery.folderPath());
 }
 
+QString recoveryEntry(text::recovery::Entry k)
+{
+    return text::entry(text::RecoveryTexts, k);
+}
+
 QString filesText(int count)
 {
-    return count == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(count);
+    return count == 1 ? recoveryEntry(text::recovery::OneFile)
+                      : recoveryEntry(text::recovery::ManyFiles).arg(count);
+}
+
+QString elsewhereText(int count)
+{
+    return count > 0 ? recoveryEntry(text::recovery::PlacesElsewhere).arg(count) : QString();
 }
 
 int failedCount(const std::vector<RenameRowResult>& results)
@@ -87,15 +101,25 @@ QString completionSummary(const std::vector<RenameRequest>& rows,
 {
     constexpr int kShownNames = 5;
     constexpr int kNameChars = 60;
-    QString text = text::entry(text::MessageTexts, kCompletedMessage);
     const int failed = failedCount(results);
     if (failed == 0)
-        return text;
+        return text::entry(text::MessageTexts, kCompletedMessage);
     const int total = int(results.size());
-    text += QStringLiteral("\n\n") + text::entry(text::ReportTexts, 0)
-                                         .arg(QString::number(total - failed),
-                                              QString::number(total), QString::number(failed));
+    const QString renamed = QString::number(total - failed);
+    const bool cancelled =
+        std::any_of(results.begin(), results.end(), [](const RenameRowResult& result) {
+            return result.status == RenameStatus::Cancelled;
+        });
+    // After a cancel the count says it all for the rows it left; the other reasons follow.
+    QString text =
+        cancelled ? text::entry(text::CompletionTexts, text::completion::CancelledSummary)
+                        .arg(renamed, QString::number(total))
+                  : text::entry(text::MessageTexts, kCompletedMessage) + QStringLiteral("\n\n") +
+                        text::entry(text::ReportTexts, 0)
+                            .arg(renamed, QString::number(total), QString::number(failed));
     for (const ReasonGroup& group : groupByReason(results, rows.size())) {
+        if (results[group.rows.front()].status == RenameStatus::Cancelled)
+            continue;
         text += QStringLiteral("\n\n%1 (%2)").arg(group.reason).arg(group.rows.size());
         for (size_t k = 0; k < group.rows.size() && k < size_t(kShownNames); ++k)
             text += QStringLiteral("\n    ") +
@@ -121,19 +145,17 @@ QString completionDetails(const std::vector<RenameRequest>& rows,
 
 QString recoveryQuestion(const RenameRecovery& recovery)
 {
-    QString text = QStringLiteral("A rename run in the folder %1 was interrupted.\n\n")
-                       .arg(folderText(recovery));
-    text += QStringLiteral("%1 under the new name, %2 under the old name")
-                .arg(filesText(recovery.countAtNew()), QString::number(recovery.countAtOld()));
-    if (recovery.countElsewhere() > 0)
-        text += QStringLiteral(", %1 elsewhere").arg(recovery.countElsewhere());
-    text += QStringLiteral(".\n\nFinish the run (every file under its new name), or roll it "
-                           "back (every file under its old name)?");
-    return text;
+    using namespace text::recovery;
+    return recoveryEntry(RunInterrupted).arg(folderText(recovery)) + QStringLiteral("\n\n") +
+           recoveryEntry(PlacesNow).arg(filesText(recovery.countAtNew()),
+                                        QString::number(recovery.countAtOld())) +
+           elsewhereText(recovery.countElsewhere()) + QStringLiteral(".\n\n") +
+           recoveryEntry(FinishOrRollBack);
 }
 
 QString recoveryText(const RenameRecovery& recovery, RenameRecovery::Action action)
 {
+    using namespace text::recovery;
     const bool finish = action == RenameRecovery::Action::Finish;
     const RenameStatus goal = finish ? RenameStatus::Renamed : RenameStatus::Unchanged;
     QStringList lines;
@@ -145,81 +167,57 @@ QString recoveryText(const RenameRecovery& recovery, RenameRecovery::Action acti
         }
         const QString where = row.currentName.isEmpty()
                                   ? QString()
-                                  : QStringLiteral(" (now %1)").arg(displayName(row.currentName));
+                                  : recoveryEntry(NowNamed).arg(displayName(row.currentName));
         RenameRowResult result{row.status, row.sysError, row.currentName};
         lines << displayName(finish ? row.oldName : row.newName) + where + QStringLiteral(": ") +
                      result.text();
     }
-    QString text = finish ? QStringLiteral("The interrupted rename run was finished: %1 under "
-                                           "the new name.")
-                          : QStringLiteral("The interrupted rename run was rolled back: %1 "
-                                           "under the old name.");
-    text = text.arg(filesText(placed));
+    QString text = recoveryEntry(finish ? Finished : RolledBackRun).arg(filesText(placed));
     if (!lines.isEmpty()) {
-        text += QStringLiteral("\n\n%1 could not be placed:\n").arg(filesText(int(lines.size())));
-        text += lines.join(QLatin1Char('\n'));
+        text += QStringLiteral("\n\n") +
+                recoveryEntry(NotPlaced).arg(filesText(int(lines.size()))) + QLatin1Char('\n') +
+                lines.join(QLatin1Char('\n'));
     }
     if (!recovery.journalRemoved())
-        text += QStringLiteral("\n\nThe run's journal stays in the folder, so that this can be "
-                               "tried again.");
+        text += QStringLiteral("\n\n") + recoveryEntry(JournalStays);
     return text;
 }
 
 QString unusableJournalText(const RenameRecovery& recovery)
 {
+    using namespace text::recovery;
     const QString journal = displayName(RenameJournal::fileName());
     QString detail;
     if (!recovery.loadDetail().isEmpty())
         detail = QStringLiteral(" (%1)").arg(recovery.loadDetail());
-    if (recovery.loadResult() == RenameJournal::Load::Incomplete) {
-        return QStringLiteral("A rename run in the folder %1 was interrupted before it renamed "
-                              "any file.%2\n\nThe journal is the hidden file %3 in that folder; "
-                              "the folder cannot be renamed again until it is removed.")
-            .arg(folderText(recovery), detail, journal);
-    }
-    QString text = QStringLiteral("The journal of a rename run in the folder %1 cannot be "
-                                  "used%2, so the run can be neither finished nor rolled back "
-                                  "from it. Files of the folder may have been renamed before "
-                                  "the run stopped; nothing is renamed from this journal.")
-                       .arg(folderText(recovery), detail);
+    if (recovery.loadResult() == RenameJournal::Load::Incomplete)
+        return recoveryEntry(InterruptedBeforeRenames).arg(folderText(recovery), detail, journal);
+    QString text = recoveryEntry(JournalUnusable).arg(folderText(recovery), detail);
     const std::vector<QByteArray> temporary = recovery.temporaryNames();
     if (!temporary.empty()) {
         constexpr size_t kShown = 20;
-        text += QStringLiteral("\n\n%1 of the folder carry a temporary name of a rename run; "
-                               "give them their names by hand:")
-                    .arg(filesText(int(temporary.size())));
+        text += QStringLiteral("\n\n") +
+                recoveryEntry(TemporaryNamesLeft).arg(filesText(int(temporary.size())));
         for (size_t i = 0; i < temporary.size() && i < kShown; ++i)
             text += QLatin1Char('\n') + displayName(temporary[i]);
         if (temporary.size() > kShown)
-            text += QStringLiteral("\n(and %1 more)").arg(temporary.size() - kShown);
+            text += QLatin1Char('\n') +
+                    text::entry(text::ReportTexts, 1).arg(temporary.size() - kShown);
     }
-    text += QStringLiteral("\n\nSet the journal aside to rename in this folder again: it stays "
-                           "in the folder, renamed to %1.set-aside- followed by the date and "
-                           "time.")
-                .arg(journal);
-    return text;
+    return text + QStringLiteral("\n\n") + recoveryEntry(SetAsideHint).arg(journal);
 }
 
 QString foreignJournalQuestion(const RenameRecovery& recovery)
 {
-    return QStringLiteral(
-               "The folder %1 holds the journal of an interrupted rename run that this program "
-               "did not start here: it may come from another user, from another computer (a "
-               "volume moved while a run was going on), or have been put there.\n\nIt would "
-               "rename %2 inside this folder (%3 under the new name now, %4 under the old "
-               "name%5).\n\nFinish or roll back that run only if you know where it comes from; "
-               "otherwise set the journal aside (it stays in the folder under another name) "
-               "or leave it for later. Nothing is renamed unless you choose to.")
+    return recoveryEntry(text::recovery::ForeignJournal)
         .arg(folderText(recovery), filesText(recovery.plannedFiles()),
              QString::number(recovery.countAtNew()), QString::number(recovery.countAtOld()),
-             recovery.countElsewhere() > 0
-                 ? QStringLiteral(", %1 elsewhere").arg(recovery.countElsewhere())
-                 : QString());
+             elsewhereText(recovery.countElsewhere()));
 }
 
 QString setAsideFailedText(const RenameRecovery& recovery, int sysError)
 {
-    return QStringLiteral("The journal in the folder %1 could not be set aside (%2).")
+    return recoveryEntry(text::recovery::SetAsideFailed)
         .arg(folderText(recovery), platform::sysErrorText(sysError));
 }
 
@@ -227,8 +225,7 @@ QString journalKeptText(int finishError)
 {
     if (finishError == 0)
         return QString();
-    return QStringLiteral("The end of the run could not be made safe (%1): its journal stays in "
-                          "the folder, and opening the folder again offers to finish it.")
+    return text::entry(text::CompletionTexts, text::completion::JournalKept)
         .arg(platform::sysErrorText(finishError));
 }
 

@@ -13,8 +13,8 @@ namespace renamereport {
 
 // The completion box's own text, short enough for any number of rows: the completion message
 // alone when every row was renamed (or kept its name); otherwise how many files have their new
-// name and, per reason, how many were not renamed with the first few names, long names
-// shortened in the middle.
+// name (and that the run was cancelled, when it was) and, per reason other than the cancel, how
+// many were not renamed with the first few names, long names shortened in the middle.
 QString completionSummary(const std::vector<renaming::RenameRequest>& rows,
                           const std::vector<renaming::RenameRowResult>& results);
 // Every file that was not renamed, one line each with its whole name and the reason; empty when

@@ -33,11 +33,12 @@ enum class RenameStatus
     RunRecordFailed,
     RunTooLarge,
     UnderAnotherName,
+    Cancelled, // the run was cancelled before the row's group began
 };
 
 // True for the outcomes that leave the file under its new name.
 bool isSuccess(RenameStatus status);
-// The English sentence the interface shows for a status.
+// The sentence the interface shows for a status, in the interface's language.
 QString statusText(RenameStatus status);
 // The status for a failed system call's error number.
 RenameStatus statusOfError(int sysError);

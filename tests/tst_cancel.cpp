@@ -1,0 +1,329 @@
+#include "app/Main.h"
+#include "app/ProgessBar.h"
+#include "app/TrackListModel.h"
+#include "core/SettingsFile.h"
+#include "core/Text.h"
+#include "core/rename/RenameEngine.h"
+#include "core/rename/RenameRecovery.h"
+#include "core/rename/RenameReport.h"
+#include "core/rename/RenameTexts.h"
+#include "tests/support/ModalAnswerer.h"
+#include "tests/support/RenameRun.h"
+#include "tests/support/TestDir.h"
+
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <memory>
+#include <set>
+
+using renaming::RenameEngine;
+using renaming::RenameStatus;
+
+Q_DECLARE_METATYPE(const text::Table*)
+
+namespace {
+
+QByteArray numbered(int i)
+{
+    return QByteArray::number(i).rightJustified(5, '0') + " Song.mp3";
+}
+
+// "old>new" pairs of `files` files. A reversal makes cycles of two, a rotation one cycle of
+// every file, a shift only free targets.
+QByteArrayList pairsOf(const QString& kind, int files)
+{
+    QByteArrayList pairs;
+    for (int i = 1; i <= files; ++i) {
+        int target = files + i;
+        if (kind == u"reversal")
+            target = files + 1 - i;
+        else if (kind == u"rotation")
+            target = i % files + 1;
+        pairs << numbered(i) + '>' + numbered(target);
+    }
+    return pairs;
+}
+
+int renamedCount(const RenameEngine& engine)
+{
+    int renamed = 0;
+    for (const renaming::RenameRowResult& result : engine.results())
+        renamed += result.status == RenameStatus::Renamed ? 1 : 0;
+    return renamed;
+}
+
+// Each file under the name its row's outcome gives it (the new one when renamed, else the old
+// one) with the content it started with, and nothing else in the folder: no temporary name, no
+// journal. Every row is renamed or cancelled.
+void verifyFolderMatchesResults(const QByteArray& path, const QByteArrayList& pairs,
+                                const RenameEngine& engine)
+{
+    QMap<QByteArray, QByteArray> expected;
+    for (int i = 0; i < pairs.size(); ++i) {
+        const renaming::RenameRowResult& result = engine.results()[size_t(i)];
+        QVERIFY(result.status == RenameStatus::Renamed || result.status == RenameStatus::Cancelled);
+        const QByteArrayList names = pairs[i].split('>');
+        const QByteArray name = result.status == RenameStatus::Renamed ? names[1] : names[0];
+        QCOMPARE(result.currentName, name);
+        expected.insert(name, "content of " + names[0]);
+    }
+    QCOMPARE(renametest::snapshot(path), expected);
+    QVERIFY(!renaming::RenameRecovery::hasJournal(path));
+    QVERIFY(!engine.journalKept());
+    QVERIFY(renaming::RenameRecovery::pendingFolders().empty());
+}
+
+QString cancelledSummary(int renamed, int files)
+{
+    return text::entry(text::CompletionTexts, text::completion::CancelledSummary)
+               .arg(renamed)
+               .arg(files) +
+           QStringLiteral("\n\n") + text::entry(text::ReportTexts, 2);
+}
+
+// A main window whose settings live in the test's folder.
+std::unique_ptr<TForm1> window(const TestDir& dir, TOKBottomDlg1* progress, int language)
+{
+    auto form = std::make_unique<TForm1>(
+        SettingsFile(dir.filePath(QStringLiteral("exe/ORVENFR.cfg")),
+                     dir.filePath(QStringLiteral("config/ORVEN/ORVENFR.cfg"))));
+    form->setProgressDialog(progress);
+    if (language == text::French)
+        form->French1Click();
+    else
+        form->English1Click();
+    return form;
+}
+
+} // namespace
+
+class TestCancel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() { text::setLanguageIndex(text::English); }
+    void cancelBetweenGroups_data();
+    void cancelBetweenGroups();
+    void cancelFromTheDialog_data();
+    void cancelFromTheDialog();
+    void cancelFromTheWindow_data();
+    void cancelFromTheWindow();
+    void textsInBothLanguages_data();
+    void textsInBothLanguages();
+};
+
+void TestCancel::cancelBetweenGroups_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("swaps");
+    QTest::addColumn<int>("stepsBefore");
+    QTest::addColumn<int>("renamed");
+    QTest::addColumn<int>("stepsAfter");
+    // A cycle of two spans two steps: a cancel after the first one still finishes it.
+    QTest::newRow("reversal/swaps/between-cycles") << u"reversal"_qs << true << 1234 << 1234 << 0;
+    QTest::newRow("reversal/swaps/inside-a-cycle") << u"reversal"_qs << true << 1235 << 1236 << 0;
+    QTest::newRow("reversal/temporary-names/inside-a-cycle")
+        << u"reversal"_qs << false << 2501 << 2502 << 0;
+    QTest::newRow("rotation/one-cycle-of-all-finishes")
+        << u"rotation"_qs << false << 1 << 5000 << 4998;
+    QTest::newRow("shift/single-renames") << u"shift"_qs << true << 3000 << 3000 << 0;
+    QTest::newRow("shift/before-the-first-step") << u"shift"_qs << true << 0 << 0 << 0;
+    QTest::newRow("shift/after-the-last-step") << u"shift"_qs << true << 5000 << 5000 << 0;
+}
+
+// A 5,000-file run cancelled after some steps: the group in hand is finished, the others stay,
+// and the run ends as any run does.
+void TestCancel::cancelBetweenGroups()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, swaps);
+    QFETCH(int, stepsBefore);
+    QFETCH(int, renamed);
+    QFETCH(int, stepsAfter);
+    constexpr int files = 5000;
+    TestDir dir;
+    const QByteArrayList pairs = pairsOf(kind, files);
+    QVERIFY(renametest::createFiles(dir, pairs));
+    RenameEngine engine;
+    engine.setSwapsAllowed(swaps);
+    QVERIFY(engine.prepare(dir.pathBytes(), renametest::requestsOf(dir.pathBytes(), pairs)));
+    for (int i = 0; i < stepsBefore; ++i)
+        engine.runStep();
+    engine.cancel();
+    QCOMPARE(engine.isCancelled(), stepsBefore < files);
+    int more = 0;
+    while (engine.runStep())
+        ++more;
+    QCOMPARE(more, stepsAfter);
+    QVERIFY(engine.isFinished());
+    QCOMPARE(renamedCount(engine), renamed);
+    verifyFolderMatchesResults(dir.pathBytes(), pairs, engine);
+    const QString summary = renamereport::completionSummary(engine.requests(), engine.results());
+    QCOMPARE(summary, renamed == files ? text::entry(text::MessageTexts, 2)
+                                       : cancelledSummary(renamed, files));
+}
+
+void TestCancel::cancelFromTheDialog_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("english/click") << int(text::English) << u"click"_qs << u"Cancel"_qs;
+    QTest::newRow("french/click") << int(text::French) << u"click"_qs << u"Annuler"_qs;
+    QTest::newRow("english/escape") << int(text::English) << u"escape"_qs << u"Cancel"_qs;
+    // Posted, the click reaches the button only if the dialog takes in events during the run.
+    QTest::newRow("french/posted-click") << int(text::French) << u"posted"_qs << u"Annuler"_qs;
+}
+
+// The real dialog runs a reversal of 600 files; at row 100 the Cancel button is clicked (or
+// Escape pressed), and the dialog closes on its own once the cycle in hand is whole.
+void TestCancel::cancelFromTheDialog()
+{
+    QFETCH(int, language);
+    QFETCH(QString, how);
+    QFETCH(QString, caption);
+    text::setLanguageIndex(text::LanguageIndex(language));
+    constexpr int files = 600;
+    constexpr int cancelRow = 100;
+    TestDir dir;
+    const QByteArrayList pairs = pairsOf(u"reversal"_qs, files);
+    QVERIFY(renametest::createFiles(dir, pairs));
+    RenameEngine engine;
+    QVERIFY(engine.prepare(dir.pathBytes(), renametest::requestsOf(dir.pathBytes(), pairs)));
+    TOKBottomDlg1 dialog;
+    QPushButton* button = dialog.cancelButton();
+    QString shownCaption;
+    bool shown = false;
+    int steps = 0;
+    dialog.setRun({engine.stepCount(),
+                   [&](int row) {
+                       ++steps;
+                       if (row == cancelRow) {
+                           shownCaption = button->text();
+                           shown = button->isVisible() && button->isEnabled();
+                           if (how == u"click")
+                               QTest::mouseClick(button, Qt::LeftButton);
+                           else if (how == u"escape")
+                               QTest::keyClick(&dialog, Qt::Key_Escape);
+                           else
+                               QMetaObject::invokeMethod(
+                                   button, [button] { QTest::mouseClick(button, Qt::LeftButton); },
+                                   Qt::QueuedConnection);
+                       }
+                       return engine.runStep();
+                   },
+                   [&engine] { engine.cancel(); }});
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QVERIFY(shown);
+    QCOMPARE(shownCaption, caption);
+    QVERIFY(!button->isEnabled());
+    QVERIFY(engine.isCancelled());
+    QVERIFY(engine.isFinished());
+    // The click comes at the latest with the next percent, and only whole cycles are done.
+    QVERIFY2(steps > cancelRow && steps <= cancelRow + files / 100 + 2,
+             qPrintable(QString::number(steps)));
+    // The last call found the run ended; the ones before it finished whole cycles.
+    QCOMPARE(renamedCount(engine), (steps - 1) + (steps - 1) % 2);
+    QCOMPARE(dialog.progressBar()->value(), steps);
+    verifyFolderMatchesResults(dir.pathBytes(), pairs, engine);
+}
+
+void TestCancel::cancelFromTheWindow_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("french") << int(text::French) << u"progress-cancel-fr.png"_qs;
+    QTest::newRow("english") << int(text::English) << u"progress-cancel-en.png"_qs;
+}
+
+// The rename command on 5,000 files, cancelled from the progress dialog when its bar reaches
+// 1,500: the box says so with the count, and the list is read again from the folder.
+void TestCancel::cancelFromTheWindow()
+{
+    QFETCH(int, language);
+    QFETCH(QString, picture);
+    constexpr int files = 5000;
+    constexpr int cancelAt = 1500;
+    TestDir dir;
+    QVERIFY(dir.createDir(QStringLiteral("exe")));
+    QVERIFY(dir.createDir(QStringLiteral("music")));
+    for (int i = 1; i <= files; ++i)
+        QVERIFY(dir.createFile(QStringLiteral("music/t%1.mp3").arg(i, 4, 10, QLatin1Char('0'))));
+    const QByteArray music = dir.pathBytes() + "/music";
+    TOKBottomDlg1 progress;
+    std::unique_ptr<TForm1> form = window(dir, &progress, language);
+    form->openStartFolder(music);
+    QCOMPARE(form->trackListModel()->rows().size(), files);
+
+    const QString shots = qEnvironmentVariable("SCREENSHOT_DIR");
+    connect(progress.progressBar(), &QProgressBar::valueChanged, this, [&](int value) {
+        if (value != cancelAt)
+            return;
+        if (!shots.isEmpty())
+            QVERIFY(progress.grab().save(shots + u'/' + picture));
+        QTest::mouseClick(progress.cancelButton(), Qt::LeftButton);
+    });
+    ModalAnswerer boxes;
+    boxes.answer(QStringLiteral("&Oui"));
+    boxes.answer(QStringLiteral("OK"));
+    form->SpeedButton1Click();
+    QVERIFY(!boxes.unexpected);
+    QCOMPARE(boxes.texts.size(), 2);
+    QCOMPARE(boxes.texts.at(1), cancelledSummary(cancelAt, files));
+
+    const std::vector<QByteArray> pending = renaming::RenameRecovery::pendingFolders();
+    QVERIFY(pending.empty());
+    QVERIFY(!renaming::RenameRecovery::hasJournal(music));
+    const QMap<QByteArray, QByteArray> left = renametest::snapshot(music);
+    QCOMPARE(left.size(), files);
+    int renamed = 0;
+    for (auto it = left.cbegin(); it != left.cend(); ++it)
+        renamed += it.key().startsWith("t") ? 0 : 1;
+    QCOMPARE(renamed, cancelAt);
+    std::set<QByteArray> listed;
+    for (const TrackRow& row : form->trackListModel()->rows())
+        listed.insert(row.nameBytes);
+    QCOMPARE(listed, std::set<QByteArray>(left.keyBegin(), left.keyEnd()));
+}
+
+void TestCancel::textsInBothLanguages_data()
+{
+    QTest::addColumn<const text::Table*>("table");
+    QTest::addColumn<int>("entry");
+    const auto rows = [](const char* name, const text::Table& table) {
+        for (int k = 0; k < table.perLanguage; ++k)
+            QTest::addRow("%s/%d", name, k) << &table << k;
+    };
+    rows("status", text::StatusTexts);
+    rows("recovery", text::RecoveryTexts);
+    rows("completion", text::CompletionTexts);
+    rows("print", text::PrintTexts);
+    rows("progress", text::ProgressTexts);
+}
+
+// Every text exists in both languages, differs between them and keeps its placeholders.
+void TestCancel::textsInBothLanguages()
+{
+    QFETCH(const text::Table*, table);
+    QFETCH(int, entry);
+    const QString french = text::entry(*table, entry, text::French);
+    const QString english = text::entry(*table, entry, text::English);
+    QVERIFY(!french.trimmed().isEmpty());
+    QVERIFY(!english.trimmed().isEmpty());
+    QVERIFY2(french != english, qPrintable(english));
+    for (int n = 1; n <= 5; ++n) {
+        const QString placeholder = u'%' + QString::number(n);
+        QCOMPARE(french.contains(placeholder), english.contains(placeholder));
+    }
+    QCOMPARE(french.count(u'&'), english.count(u'&'));
+    QCOMPARE(french.count(u'\n'), english.count(u'\n'));
+}
+
+QTEST_MAIN(TestCancel)
+#include "tst_cancel.moc"
