@@ -13,6 +13,7 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -143,6 +144,8 @@ private slots:
     void comboLink();
     void comboKeys_data();
     void comboKeys();
+    void contextMenu_data();
+    void contextMenu();
     void languageRebuildsLayout_data();
     void languageRebuildsLayout();
     void sortArrowPointsUpWhenAscending();
@@ -691,6 +694,61 @@ void TestFileListKeys::comboKeys()
     QTRY_COMPARE(combo->Tree()->isDroppedDown(), droppedDown);
     if (combo->Tree()->isDroppedDown())
         combo->ToggleDropDown();
+}
+
+void TestFileListKeys::contextMenu_data()
+{
+    QTest::addColumn<QString>("gesture");
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<bool>("shown");
+
+    QTest::newRow("menu-key") << u"menu-key"_s << QString() << true;
+    QTest::newRow("shift-f10") << u"shift-f10"_s << QString() << true;
+    QTest::newRow("right-click") << u"right-click"_s << QString() << true;
+    QTest::newRow("plain-f10-is-no-menu-key") << u"f10"_s << QString() << false;
+    QTest::newRow("drives-view") << u"menu-key"_s << u"drives"_s << false;
+    QTest::newRow("menu-switched-off") << u"right-click"_s << u"disabled"_s << false;
+}
+
+void TestFileListKeys::contextMenu()
+{
+    QFETCH(QString, gesture);
+    QFETCH(QString, setting);
+    QFETCH(bool, shown);
+
+    TestDir dir;
+    QVERIFY(populate(dir, {u"a.mp3"_s, u"b.mp3"_s}));
+    ListOnFolder list(setting == "drives"_L1 ? u"Drives"_s : dir.path());
+    QVERIFY(QTest::qWaitForWindowExposed(&list.view));
+    list.view.setPopUpMenuEnabled(setting != "disabled"_L1);
+    list.view.selectOnly(list.view.rowCount() - 1);
+    TVxFilelistView28PopUp* menu = list.view.popupMenu();
+    QVERIFY(menu);
+
+    if (gesture == "menu-key"_L1) {
+        QTest::keyClick(&list.view, Qt::Key_Menu);
+    } else if (gesture == "shift-f10"_L1) {
+        QTest::keyClick(&list.view, Qt::Key_F10, Qt::ShiftModifier);
+    } else if (gesture == "f10"_L1) {
+        QTest::keyClick(&list.view, Qt::Key_F10);
+    } else {
+        const QPoint point = list.view.visualRect(list.view.model()->index(0, 0)).center();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, point,
+                                list.view.viewport()->mapToGlobal(point));
+        QApplication::sendEvent(list.view.viewport(), &click);
+    }
+
+    if (shown) {
+        QTRY_VERIFY(menu->isVisible());
+        // The menu opens beside the selected row for a key, beside the pointer for a click.
+        const int row = gesture == "right-click"_L1 ? 0 : list.view.selectedRow();
+        const QRect rowArea = list.view.visualRect(list.view.model()->index(row, 0));
+        const QPoint rowCentre = list.view.viewport()->mapToGlobal(rowArea.center());
+        QVERIFY(menu->geometry().contains(rowCentre + QPoint(11, 11)));
+        menu->close();
+    } else {
+        QVERIFY(!menu->isVisible());
+    }
 }
 
 void TestFileListKeys::languageRebuildsLayout_data()

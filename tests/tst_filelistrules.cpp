@@ -1,4 +1,5 @@
 #include "explorer/VxFileListRules.h"
+#include "explorer/VxFileListShortCuts.h"
 #include "explorer/VxFileListTexts.h"
 
 #include <QTest>
@@ -23,6 +24,12 @@ private slots:
     void driveSpaceText_data();
     void driveSpaceText();
     void driveTypeText();
+    void newNameProblem_data();
+    void newNameProblem();
+    void shortCutOf_data();
+    void shortCutOf();
+    void shortCutDefaults();
+    void shortCutsCopyEveryValue();
 };
 
 void TestFileListRules::maskPatterns_data()
@@ -168,6 +175,114 @@ void TestFileListRules::driveTypeText()
     QCOMPARE(vxfilelist::driveTypeText(DriveType::Unknown, lnEnglish), u"Unknown"_s);
     QVERIFY(vxfilelist::skipsDriveSizes(DriveType::CDRom));
     QVERIFY(!vxfilelist::skipsDriveSizes(DriveType::Remote));
+}
+
+void TestFileListRules::newNameProblem_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<int>("problem");
+
+    using vxfilelist::NameProblem;
+    QTest::newRow("plain") << QByteArray("a.mp3") << int(NameProblem::None);
+    QTest::newRow("blank-inside") << QByteArray("a b.mp3") << int(NameProblem::None);
+    QTest::newRow("leading-dot") << QByteArray(".hidden") << int(NameProblem::None);
+    QTest::newRow("three-dots") << QByteArray("...") << int(NameProblem::None);
+    QTest::newRow("backslash-is-a-character") << QByteArray("a\\b") << int(NameProblem::None);
+    QTest::newRow("empty") << QByteArray() << int(NameProblem::Empty);
+    QTest::newRow("dot") << QByteArray(".") << int(NameProblem::DotName);
+    QTest::newRow("dot-dot") << QByteArray("..") << int(NameProblem::DotName);
+    QTest::newRow("slash") << QByteArray("a/b") << int(NameProblem::Separator);
+    QTest::newRow("trailing-slash") << QByteArray("a/") << int(NameProblem::Separator);
+    QTest::newRow("nul") << QByteArray("a\0b", 3) << int(NameProblem::Nul);
+    QTest::newRow("255-bytes") << QByteArray(255, 'x') << int(NameProblem::None);
+    QTest::newRow("256-bytes") << QByteArray(256, 'x') << int(NameProblem::TooLong);
+    QTest::newRow("128-two-byte-letters")
+        << QString(128, u'\u00e9').toUtf8() << int(NameProblem::TooLong);
+}
+
+void TestFileListRules::newNameProblem()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(int, problem);
+    QCOMPARE(int(vxfilelist::newNameProblem(name)), problem);
+}
+
+void TestFileListRules::shortCutOf_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("value");
+
+    QTest::newRow("ctrl-c") << int(Qt::Key_C) << int(Qt::ControlModifier) << 16451;
+    QTest::newRow("ctrl-v") << int(Qt::Key_V) << int(Qt::ControlModifier) << 16470;
+    QTest::newRow("ctrl-a") << int(Qt::Key_A) << int(Qt::ControlModifier) << 16449;
+    QTest::newRow("delete") << int(Qt::Key_Delete) << 0 << 46;
+    QTest::newRow("shift-delete") << int(Qt::Key_Delete) << int(Qt::ShiftModifier) << 0x2000 + 46;
+    QTest::newRow("backspace") << int(Qt::Key_Backspace) << 0 << 8;
+    QTest::newRow("f2") << int(Qt::Key_F2) << 0 << 113;
+    QTest::newRow("f5") << int(Qt::Key_F5) << 0 << 116;
+    QTest::newRow("enter-of-keypad") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 13;
+    QTest::newRow("alt-shift-ctrl-1")
+        << int(Qt::Key_1) << int(Qt::AltModifier | Qt::ShiftModifier | Qt::ControlModifier)
+        << 0xe000 + 0x31;
+    QTest::newRow("no-one-byte-code") << int(Qt::Key_VolumeUp) << 0 << 0;
+    QTest::newRow("no-code-with-ctrl") << int(Qt::Key_VolumeUp) << int(Qt::ControlModifier) << 0;
+    QTest::newRow("modifier-alone") << int(Qt::Key_Control) << int(Qt::ControlModifier) << 0;
+}
+
+void TestFileListRules::shortCutOf()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, value);
+    QCOMPARE(int(TVxFileListShortCuts::shortCutOf(key, modifiers)), value);
+}
+
+void TestFileListRules::shortCutDefaults()
+{
+    const TVxFileListShortCuts keys;
+    const QList<int> values{keys.scCopy, keys.scPaste,     keys.scCut,       keys.scOpen,
+                            keys.scView, keys.scNewFolder, keys.scSelectAll, keys.scDelete,
+                            keys.scBack, keys.scRename,    keys.scFindFile,  keys.scRefresh};
+    QCOMPARE(values,
+             (QList<int>{16451, 16470, 16472, 16463, 16454, 16462, 16449, 46, 8, 113, 114, 116}));
+    QVERIFY(keys.OpenWithEnter);
+    QVERIFY(keys.DblClickToOpen);
+    QCOMPARE(int(keys.Actions.bits()), 4095);
+    for (int action = vaCopy; action <= vaRefresh; ++action)
+        QVERIFY(keys.Actions.contains(TVxListViewAction(action)));
+}
+
+void TestFileListRules::shortCutsCopyEveryValue()
+{
+    TVxFileListShortCuts changed;
+    changed.scCopy = 1;
+    changed.scPaste = 2;
+    changed.scCut = 3;
+    changed.scOpen = 4;
+    changed.scView = 5;
+    changed.scNewFolder = 6;
+    changed.scSelectAll = 7;
+    changed.scDelete = 8;
+    changed.scBack = 9;
+    changed.scRename = 10;
+    changed.scFindFile = 11;
+    changed.scRefresh = 12;
+    changed.OpenWithEnter = false;
+    changed.DblClickToOpen = false;
+    changed.Actions.exclude(vaRename);
+    changed.Actions.exclude(vaCopy);
+
+    TVxFileListShortCuts copy;
+    copy = changed;
+    const QList<int> values{copy.scCopy, copy.scPaste,     copy.scCut,       copy.scOpen,
+                            copy.scView, copy.scNewFolder, copy.scSelectAll, copy.scDelete,
+                            copy.scBack, copy.scRename,    copy.scFindFile,  copy.scRefresh};
+    QCOMPARE(values, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    QVERIFY(!copy.OpenWithEnter);
+    QVERIFY(!copy.DblClickToOpen);
+    QCOMPARE(int(copy.Actions.bits()), 4095 - (1 << vaRename) - (1 << vaCopy));
+    QCOMPARE(int(TVxListViewActions::fromBits(0xffff).bits()), 4095);
 }
 
 QTEST_GUILESS_MAIN(TestFileListRules)
