@@ -63,6 +63,11 @@ int copyData(int in, int out, const CopyProgress& progress)
     }
 }
 
+bool unsupported(int error)
+{
+    return error == ENOSYS || error == EOPNOTSUPP || error == EPERM;
+}
+
 } // namespace
 
 int copyFile(const QByteArray& from, const QByteArray& to, bool replace,
@@ -86,7 +91,9 @@ int copyFile(const QByteArray& from, const QByteArray& to, bool replace,
     }
     int e = copyData(in, out, progress);
     ::close(in);
-    if (e == 0 && ::fchmod(out, source.st_mode & 0777) != 0)
+    // A volume that holds no permissions (FAT through some drivers) refuses the call; the copy
+    // is still whole.
+    if (e == 0 && ::fchmod(out, source.st_mode & 0777) != 0 && !unsupported(errno))
         e = errno;
     const struct timespec times[2] = {source.st_atim, source.st_mtim};
     if (e == 0 && ::futimens(out, times) != 0)

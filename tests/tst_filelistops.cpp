@@ -11,7 +11,10 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QImage>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QTest>
 #include <QUrl>
@@ -439,6 +442,62 @@ private slots:
         w.item(u"ItemOpen"_s)->trigger();
         QCOMPARE(w.list->Directory(), dir.filePath(u"sub/"_s));
         QVERIFY(w.rowOf(u"inner.mp3"_s) >= 0);
+    }
+
+    void contentsToTheClipboard_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("image");
+        QTest::newRow("text") << u"notes.txt"_s << false;
+        QTest::newRow("picture") << u"cover.png"_s << true;
+    }
+
+    void contentsToTheClipboard()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, image);
+        TestDir dir;
+        QVERIFY(dir.createFile(u"notes.txt"_s, "Track list\nsecond line \xc3\xa9"));
+        QImage picture(7, 5, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(dir.filePath(u"cover.png"_s)));
+        ListWindow w(dir.path());
+        w.select({name});
+        w.item(u"Send_To1"_s)->trigger();
+        if (image) {
+            QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(7, 5));
+        } else {
+            QCOMPARE(QGuiApplication::clipboard()->text(), u"Track list\nsecond line \u00e9"_s);
+        }
+    }
+
+    void sendToAnyFolder_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("typed-path-without-separator") << true;
+        QTest::newRow("cancelled") << false;
+    }
+
+    void sendToAnyFolder()
+    {
+        QFETCH(bool, confirm);
+        TestDir dir;
+        TestDir target;
+        QVERIFY(dir.createFile(u"a.mp3"_s, "song"));
+        ListWindow w(dir.path());
+        w.select({u"a.mp3"_s});
+        ModalAnswerer answerer;
+        QString caption;
+        answerer.handle([&](QWidget* modal) {
+            caption = modal->windowTitle();
+            modal->findChild<QLineEdit*>(u"PathEdit"_s)->setText(target.path());
+            const QString button = confirm ? u"OKButton"_s : u"CancelButton"_s;
+            QTest::mouseClick(modal->findChild<QPushButton*>(button), Qt::LeftButton);
+        });
+        w.item(u"Send_To0"_s)->trigger();
+        QCOMPARE(caption, u"Send to any folder"_s);
+        QCOMPARE(target.exists(u"a.mp3"_s), confirm);
+        QVERIFY(dir.exists(u"a.mp3"_s));
     }
 
     void namesAndShortcutToTheClipboardAndDesktop()

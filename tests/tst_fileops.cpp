@@ -1,5 +1,6 @@
 #include "platform/Trash.h"
 #include "platform/ui/FileOperation.h"
+#include "tests/support/FuseVolume.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/TestDir.h"
 
@@ -386,6 +387,61 @@ private slots:
                                               QStringLiteral("ConfirmDeleteForGood")}));
         QVERIFY(answerer.texts.back().contains(QStringLiteral("\"version\"")));
         QVERIFY(QFileInfo::exists(QStringLiteral("/proc/version")));
+    }
+
+    void moveAcrossVolumes_data()
+    {
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<QStringList>("movedSources");
+        QTest::newRow("all-moved") << QMessageBox::Yes
+                                   << QStringList{QStringLiteral("a.mp3"), QStringLiteral("b.mp3"),
+                                                  QStringLiteral("disc/c.mp3")};
+        // Cancelled at the second file: the first is done and whole, the rest untouched.
+        QTest::newRow("cancelled-at-second")
+            << QMessageBox::Cancel << QStringList{QStringLiteral("a.mp3")};
+    }
+
+    void moveAcrossVolumes()
+    {
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(QStringList, movedSources);
+        const FuseVolume volume(FuseVolume::Kind::Fat);
+        if (!volume.isMounted())
+            QSKIP(volume.skipReason());
+        TestDir dir;
+        const QByteArray big(3 * 1024 * 1024, 'x');
+        QVERIFY(dir.createFile(QStringLiteral("a.mp3"), big));
+        QVERIFY(dir.createFile(QStringLiteral("b.mp3"), "new b"));
+        QVERIFY(dir.createFile(QStringLiteral("disc/c.mp3"), "c"));
+        QFile old(volume.filePath(QStringLiteral("b.mp3")));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old b");
+        old.close();
+        const QByteArray target = QFile::encodeName(volume.path());
+        ModalAnswerer answerer({answer});
+        run(FileOperationKind::Move,
+            {bytes(dir, QStringLiteral("a.mp3")), bytes(dir, QStringLiteral("b.mp3")),
+             bytes(dir, QStringLiteral("disc"))},
+            {target});
+        QCOMPARE(answerer.names, QStringList{QStringLiteral("ConfirmReplace")});
+        const QDir onVolume(volume.path());
+        for (const QString& name :
+             {QStringLiteral("a.mp3"), QStringLiteral("b.mp3"), QStringLiteral("disc/c.mp3")}) {
+            const bool moved = movedSources.contains(name);
+            QCOMPARE(dir.exists(name), !moved);
+            if (name != QStringLiteral("b.mp3"))
+                QCOMPARE(QFileInfo::exists(onVolume.filePath(name)), moved);
+        }
+        QCOMPARE(readRaw(QFile::encodeName(onVolume.filePath(QStringLiteral("a.mp3")))), big);
+        QCOMPARE(readRaw(QFile::encodeName(onVolume.filePath(QStringLiteral("b.mp3")))),
+                 QByteArray(movedSources.contains(QStringLiteral("b.mp3")) ? "new b" : "old b"));
+        // No partial copy is left under a hidden temporary name.
+        QStringList expected{QStringLiteral("a.mp3"), QStringLiteral("b.mp3")};
+        if (movedSources.contains(QStringLiteral("disc/c.mp3")))
+            expected << QStringLiteral("disc");
+        QCOMPARE(onVolume.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                    QDir::Name | QDir::IgnoreCase),
+                 expected);
     }
 
     void renameNeverReplaces()
