@@ -66,7 +66,7 @@ bool VxFileListKeys::KeyDown(int key, Qt::KeyboardModifiers modifiers)
         return false;
 
     auto* combo = qobject_cast<TVxDirTreeCombo28*>(m_list->DirTreeCombo());
-    if (key == Qt::Key_F4 && (modifiers & kModifierKeys) == 0) {
+    if (key == Qt::Key_F4) {
         if (!combo)
             return false;
         combo->ToggleDropDown();

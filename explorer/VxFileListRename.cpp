@@ -8,12 +8,16 @@
 #include "explorer/VxPathUtils.h"
 #include "explorer/VxShellUtils.h"
 #include "platform/DirEnum.h"
+#include "platform/FsProbe.h"
 #include "platform/SyncedFolder.h"
 #include "platform/ui/WaitCursor.h"
 
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QStyledItemDelegate>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -125,20 +129,31 @@ void VxFileListRename::EditCompletion(const QString& caption)
 
     const QString target = platform::displayName(m_sourceFolder + name);
     int error = folder.isOpen() ? 0 : folder.openError();
+    std::vector<QByteArray> names;
+    if (error == 0)
+        error = folder.readNames(&names);
     if (error == 0) {
-        if (folder.exists(name) && folder.inodeOf(name) == folder.inodeOf(m_sourceName)) {
-            // A spelling of the source itself, as a case-only change on a volume that ignores
-            // letter case gives: the source moves aside first, so the rename never meets it.
-            if (renameThroughTemporaryName(name, &error) == CaseRename::Taken) {
+        // Decided from the listing, not by looking the new name up: on a volume that ignores
+        // letter case the lookup finds the source itself, and some drivers still find it
+        // after it has moved.
+        const bool ignoresCase = platform::probeFileSystem(folder, names).caseInsensitive;
+        const auto sameName = [ignoresCase](const QByteArray& a, const QByteArray& b) {
+            return ignoresCase ? vxfilelist::sameNameIgnoringCase(a, b) : a == b;
+        };
+        for (const QByteArray& other : names) {
+            if (other != m_sourceName && sameName(other, name)) {
                 ReportIfNameExists(target);
                 return;
             }
-        } else if (folder.exists(name)) {
-            ReportIfNameExists(target);
-            return;
-        } else {
-            error = folder.rename(m_sourceName, name);
         }
+        if (sameName(m_sourceName, name))
+            error = renameThroughTemporaryName(name, names);
+        else
+            error = folder.rename(m_sourceName, name);
+        // A name taken since the listing was read.
+        if (error == platform::errorNumber(platform::FileError::Exists) &&
+            ReportIfNameExists(target))
+            return;
     }
     if (error != 0)
         vxfilelistmessages::error(VxText(language, VxKey::FileOpFailed) + u'\n' +
@@ -158,26 +173,24 @@ void VxFileListRename::EditCompletion(const QString& caption)
         m_list->ShowInDirTreeCombo(platform::displayName(m_sourceFolder), true);
 }
 
-VxFileListRename::CaseRename VxFileListRename::renameThroughTemporaryName(const QByteArray& to,
-                                                                          int* error) const
+int VxFileListRename::renameThroughTemporaryName(const QByteArray& to,
+                                                 const std::vector<QByteArray>& names) const
 {
     const platform::SyncedFolder folder(m_sourceFolder);
     QByteArray aside;
-    for (int attempt = 1; aside.isEmpty() || folder.exists(aside); ++attempt)
+    for (int attempt = 1;
+         aside.isEmpty() || std::find_if(names.begin(), names.end(),
+                                         [&aside](const QByteArray& name) {
+                                             return vxfilelist::sameNameIgnoringCase(name, aside);
+                                         }) != names.end();
+         ++attempt)
         aside = m_sourceName + ".rename~" + QByteArray::number(attempt);
-    *error = folder.rename(m_sourceName, aside);
-    if (*error != 0)
-        return CaseRename::Failed;
-    // Still taken with the source moved aside: a second entry of that name (a hard link).
-    if (folder.exists(to)) {
-        *error = folder.rename(aside, m_sourceName);
-        return *error == 0 ? CaseRename::Taken : CaseRename::Failed;
-    }
-    *error = folder.rename(aside, to);
-    if (*error != 0) {
-        // The first failure is the one to report; a failed way back shows in the re-read list.
+    int error = folder.rename(m_sourceName, aside);
+    if (error != 0)
+        return error;
+    error = folder.rename(aside, to);
+    // The first failure is the one to report; a failed way back shows in the re-read list.
+    if (error != 0)
         folder.rename(aside, m_sourceName);
-        return CaseRename::Failed;
-    }
-    return CaseRename::Done;
+    return error;
 }

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QString>
 
+#include <vector>
+
 class QAbstractItemDelegate;
 class TVxFilelistView28;
 
@@ -32,14 +34,10 @@ public:
     void EditCompletion(const QString& caption);
 
 private:
-    // The result of renaming the source to `to`, an entry that is a spelling of the source.
-    enum class CaseRename
-    {
-        Done,
-        Taken,
-        Failed
-    };
-    CaseRename renameThroughTemporaryName(const QByteArray& to, int* error) const;
+    // Renames the source to `to`, a name that differs from its own only in letter case on a
+    // volume that ignores it, through a temporary name free in `names`. 0 or the error number.
+    int renameThroughTemporaryName(const QByteArray& to,
+                                   const std::vector<QByteArray>& names) const;
 
     TVxFilelistView28* m_list;
     QAbstractItemDelegate* m_delegate;

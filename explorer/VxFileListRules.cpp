@@ -60,6 +60,28 @@ QString captionWithoutExtension(const QString& name)
     return dot < 0 ? name : name.left(dot);
 }
 
+namespace {
+
+QByteArray caseKey(const QByteArray& name)
+{
+    const QString text = QString::fromUtf8(name);
+    if (text.toUtf8() == name)
+        return text.toCaseFolded().toUtf8();
+    QByteArray folded = name;
+    for (char& c : folded) {
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    }
+    return folded;
+}
+
+} // namespace
+
+bool sameNameIgnoringCase(const QByteArray& a, const QByteArray& b)
+{
+    return caseKey(a) == caseKey(b);
+}
+
 NameProblem newNameProblem(const QByteArray& name, int nameMax)
 {
     if (name.isEmpty())

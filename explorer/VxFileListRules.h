@@ -44,4 +44,8 @@ enum class NameProblem
 // system takes names of up to `nameMax` bytes.
 NameProblem newNameProblem(const QByteArray& name, int nameMax = 255);
 
+// True when two entry names are one name to a file system that ignores letter case: UTF-8
+// names compared case-folded, other names by their ASCII letters.
+bool sameNameIgnoringCase(const QByteArray& a, const QByteArray& b);
+
 } // namespace vxfilelist

@@ -7,6 +7,7 @@
 #include "explorer/VxParentIcon.h"
 #include "explorer/VxPathUtils.h"
 #include "platform/ui/ImageList.h"
+#include "tests/support/FuseVolume.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/TestDir.h"
 
@@ -138,6 +139,8 @@ private slots:
     void backspace();
     void inPlaceRename_data();
     void inPlaceRename();
+    void renameOnVolumeIgnoringCase_data();
+    void renameOnVolumeIgnoringCase();
     void editorKeepsItsUndo();
     void clicks_data();
     void clicks();
@@ -475,6 +478,10 @@ void TestFileListKeys::inPlaceRename_data()
     QTest::newRow("case-only-change-renames")
         << two << u"a.mp3"_s << QString() << u"A.MP3"_s << true << QString()
         << QStringList{u"A.MP3"_s, u"b.mp3"_s};
+    QTest::newRow("case-variant-of-another-file-kept")
+        << QStringList{u"A.MP3"_s, u"a.mp3"_s} << u"a.mp3"_s << QString() << u"A.MP3"_s << true
+        << u"\"A.MP3\" "_s + VxText(lnEnglish, VxKey::AlreadyExists)
+        << QStringList{u"A.MP3"_s, u"a.mp3"_s};
     QTest::newRow("folder") << QStringList{u"dir/"_s} << u"dir"_s << QString() << u"music"_s << true
                             << QString() << QStringList{u"music"_s};
     QTest::newRow("hidden-extension-takes-whole-caption")
@@ -545,6 +552,51 @@ void TestFileListKeys::inPlaceRename()
     for (const ListingRow& listedRow : list.view.rows())
         listed << QString::fromUtf8(listedRow.nameBytes);
     QTRY_COMPARE(listed, after);
+}
+
+void TestFileListKeys::renameOnVolumeIgnoringCase_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("after");
+
+    QTest::newRow("case-only-change")
+        << u"A.MP3"_s << QString() << QStringList{u"A.MP3"_s, u"b.mp3"_s};
+    QTest::newRow("other-file-in-other-case")
+        << u"B.MP3"_s << u"\"B.MP3\" "_s + VxText(lnEnglish, VxKey::AlreadyExists)
+        << QStringList{u"a.mp3"_s, u"b.mp3"_s};
+}
+
+void TestFileListKeys::renameOnVolumeIgnoringCase()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    QFETCH(QStringList, after);
+
+    const FuseVolume volume(FuseVolume::Kind::Fat);
+    if (!volume.isMounted())
+        QSKIP(volume.skipReason());
+    for (const QString& name : {u"a.mp3"_s, u"b.mp3"_s}) {
+        QFile file(volume.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write("x"), qint64(1));
+    }
+    ListOnFolder list(volume.path());
+    list.view.setParentDirEnabled(false);
+    list.view.UpdateFileList();
+    list.view.selectOnly(rowOf(list.view, "a.mp3"));
+
+    ModalAnswerer boxes({}, QMessageBox::Ok);
+    QTest::keyClick(&list.view, Qt::Key_F2);
+    auto* editor = list.view.findChild<QLineEdit*>(u"RenameEditor"_s);
+    QVERIFY(editor);
+    editor->setText(typed);
+    QTest::keyClick(editor, Qt::Key_Return);
+
+    if (!message.isEmpty())
+        QTRY_COMPARE(boxes.texts, QStringList{message});
+    QTRY_COMPARE(QDir(volume.path()).entryList(QDir::Files, QDir::Name), after);
+    QCOMPARE(boxes.texts.size(), message.isEmpty() ? 0 : 1);
 }
 
 void TestFileListKeys::editorKeepsItsUndo()

@@ -26,6 +26,8 @@ private slots:
     void driveTypeText();
     void newNameProblem_data();
     void newNameProblem();
+    void sameNameIgnoringCase_data();
+    void sameNameIgnoringCase();
     void shortCutOf_data();
     void shortCutOf();
     void shortCutDefaults();
@@ -205,6 +207,30 @@ void TestFileListRules::newNameProblem()
     QFETCH(QByteArray, name);
     QFETCH(int, problem);
     QCOMPARE(int(vxfilelist::newNameProblem(name)), problem);
+}
+
+void TestFileListRules::sameNameIgnoringCase_data()
+{
+    QTest::addColumn<QByteArray>("a");
+    QTest::addColumn<QByteArray>("b");
+    QTest::addColumn<bool>("same");
+
+    QTest::newRow("ascii-case") << QByteArray("a.mp3") << QByteArray("A.MP3") << true;
+    QTest::newRow("accented-case") << QString(u"\u00e9t\u00e9.mp3"_s).toUtf8()
+                                   << QString(u"\u00c9T\u00c9.mp3"_s).toUtf8() << true;
+    QTest::newRow("not-utf8-ascii-letters-fold")
+        << QByteArray("\xff-a.mp3") << QByteArray("\xff-A.MP3") << true;
+    QTest::newRow("not-utf8-other-bytes-differ")
+        << QByteArray("\xff.mp3") << QByteArray("\xfe.mp3") << false;
+    QTest::newRow("other-name") << QByteArray("a.mp3") << QByteArray("b.mp3") << false;
+}
+
+void TestFileListRules::sameNameIgnoringCase()
+{
+    QFETCH(QByteArray, a);
+    QFETCH(QByteArray, b);
+    QFETCH(bool, same);
+    QCOMPARE(vxfilelist::sameNameIgnoringCase(a, b), same);
 }
 
 void TestFileListRules::shortCutOf_data()
