@@ -85,14 +85,13 @@ void SettingsFile::save(text::LanguageIndex language) const
 {
     const QString path = writePath();
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        throw InOutError(QStringLiteral("Cannot create the folder of the settings file %1.")
-                             .arg(QDir::toNativeSeparators(path)));
+        throw InOutError(text::entry(text::FileErrorTexts, 1).arg(QDir::toNativeSeparators(path)));
     QSaveFile file(path);
     // A file that can be written in a folder that cannot is rewritten in place.
     file.setDirectWriteFallback(true);
     const QByteArray bytes = bytesForLanguage(language);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw InOutError(QStringLiteral("Cannot write the settings file %1: %2")
+        throw InOutError(text::entry(text::FileErrorTexts, 2)
                              .arg(QDir::toNativeSeparators(path), file.errorString()));
 }
 
@@ -105,11 +104,11 @@ text::LanguageIndex SettingsFile::load() const
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw InOutError(QStringLiteral("Cannot read the settings file %1: %2")
+        throw InOutError(text::entry(text::FileErrorTexts, 3)
                              .arg(QDir::toNativeSeparators(path), file.errorString()));
     const QByteArray bytes = file.read(MaxReadBytes);
     if (file.error() != QFileDevice::NoError)
-        throw InOutError(QStringLiteral("Cannot read the settings file %1: %2")
+        throw InOutError(text::entry(text::FileErrorTexts, 3)
                              .arg(QDir::toNativeSeparators(path), file.errorString()));
     return languageFromBytes(bytes);
 }

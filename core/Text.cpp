@@ -110,6 +110,17 @@ constexpr const char16_t* Print[] = {
     u"The printer could not finish the job %1.",
 };
 
+constexpr const char16_t* FileErrors[] = {
+    u"Impossible d'écrire le fichier d'export %1 : %2",
+    u"Impossible de créer le répertoire du fichier de paramètres %1.",
+    u"Impossible d'écrire le fichier de paramètres %1 : %2",
+    u"Impossible de lire le fichier de paramètres %1 : %2",
+    u"Cannot write the export file %1: %2",
+    u"Cannot create the folder of the settings file %1.",
+    u"Cannot write the settings file %1: %2",
+    u"Cannot read the settings file %1: %2",
+};
+
 } // namespace
 
 const Table HintTexts = {Hints, 7};
@@ -125,6 +136,7 @@ const Table OperationTexts = {Operation, 3};
 const Table ProgressTexts = {Progress, 2};
 const Table PdfExportTexts = {PdfExport, 3};
 const Table PrintTexts = {Print, 4};
+const Table FileErrorTexts = {FileErrors, 4};
 
 LanguageIndex languageIndex()
 {

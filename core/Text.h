@@ -36,6 +36,9 @@ extern const Table PdfExportTexts; // ExportPdf1, save dialog's file type, write
 // Print failures: no default printer, job not started ("%1" job), page not started ("%1" page,
 // "%2" job), job not finished ("%1" job)
 extern const Table PrintTexts;
+// File failures ("%1" file, "%2" the system's reason): export not written, settings folder not
+// created (no "%2"), settings not written, settings not read
+extern const Table FileErrorTexts;
 
 // Entry k of `table` in the given language; any index other than French reads English.
 QString entry(const Table& table, int k, LanguageIndex language);

@@ -1,5 +1,7 @@
 #include "core/TrackExport.h"
 
+#include "core/Text.h"
+
 #include <QDir>
 #include <QSaveFile>
 
@@ -65,7 +67,7 @@ ExportResult ExportTrackList(const QString& fileName, const QList<TrackLine>& li
     QSaveFile file(fileName);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return {};
-    return {false, QStringLiteral("Cannot write the export file %1: %2")
+    return {false, text::entry(text::FileErrorTexts, 0)
                        .arg(QDir::toNativeSeparators(fileName), file.errorString())};
 }
 

@@ -23,8 +23,6 @@
 using renaming::RenameEngine;
 using renaming::RenameStatus;
 
-Q_DECLARE_METATYPE(const text::Table*)
-
 namespace {
 
 QByteArray numbered(int i)
@@ -114,8 +112,6 @@ private slots:
     void cancelFromTheDialog();
     void cancelFromTheWindow_data();
     void cancelFromTheWindow();
-    void textsInBothLanguages_data();
-    void textsInBothLanguages();
 };
 
 void TestCancel::cancelBetweenGroups_data()
@@ -290,39 +286,6 @@ void TestCancel::cancelFromTheWindow()
     for (const TrackRow& row : form->trackListModel()->rows())
         listed.insert(row.nameBytes);
     QCOMPARE(listed, std::set<QByteArray>(left.keyBegin(), left.keyEnd()));
-}
-
-void TestCancel::textsInBothLanguages_data()
-{
-    QTest::addColumn<const text::Table*>("table");
-    QTest::addColumn<int>("entry");
-    const auto rows = [](const char* name, const text::Table& table) {
-        for (int k = 0; k < table.perLanguage; ++k)
-            QTest::addRow("%s/%d", name, k) << &table << k;
-    };
-    rows("status", text::StatusTexts);
-    rows("recovery", text::RecoveryTexts);
-    rows("completion", text::CompletionTexts);
-    rows("print", text::PrintTexts);
-    rows("progress", text::ProgressTexts);
-}
-
-// Every text exists in both languages, differs between them and keeps its placeholders.
-void TestCancel::textsInBothLanguages()
-{
-    QFETCH(const text::Table*, table);
-    QFETCH(int, entry);
-    const QString french = text::entry(*table, entry, text::French);
-    const QString english = text::entry(*table, entry, text::English);
-    QVERIFY(!french.trimmed().isEmpty());
-    QVERIFY(!english.trimmed().isEmpty());
-    QVERIFY2(french != english, qPrintable(english));
-    for (int n = 1; n <= 5; ++n) {
-        const QString placeholder = u'%' + QString::number(n);
-        QCOMPARE(french.contains(placeholder), english.contains(placeholder));
-    }
-    QCOMPARE(french.count(u'&'), english.count(u'&'));
-    QCOMPARE(french.count(u'\n'), english.count(u'\n'));
 }
 
 QTEST_MAIN(TestCancel)

@@ -80,6 +80,26 @@ private slots:
                    "not renamed.\n\nThe file no longer exists. (2)\n    a.mp3\n    d.mp3\n\n"
                    "A file or folder with the new name already exists. (1)\n    c.mp3\n\n"
                    "The details list every file that was not renamed.");
+        QTest::newRow("cancelled/count-and-no-names")
+            << en << QByteArrayList{"a.mp3", "b.mp3", "c.mp3", "d.mp3"}
+            << std::vector<S>{S::Renamed, S::Renamed, S::Cancelled, S::Cancelled}
+            << QStringLiteral("The rename run was cancelled: 2 of 4 file(s) have their new name, "
+                              "the others keep their old name.\n\nThe details list every file "
+                              "that was not renamed.");
+        QTest::newRow("cancelled/french")
+            << int(text::French) << QByteArrayList{"a.mp3", "b.mp3"}
+            << std::vector<S>{S::Unchanged, S::Cancelled}
+            << QStringLiteral("Le renommage a \u00e9t\u00e9 annul\u00e9 : 1 fichier(s) sur 2 ont "
+                              "leur nouveau nom, les autres gardent leur ancien nom.\n\nLes "
+                              "d\u00e9tails donnent la liste compl\u00e8te des fichiers qui "
+                              "n'ont pas \u00e9t\u00e9 renomm\u00e9s.");
+        QTest::newRow("cancelled/other-reasons-named")
+            << en << QByteArrayList{"a.mp3", "b.mp3", "c.mp3"}
+            << std::vector<S>{S::SourceVanished, S::Renamed, S::Cancelled}
+            << QStringLiteral("The rename run was cancelled: 1 of 3 file(s) have their new name, "
+                              "the others keep their old name.\n\nThe file no longer exists. "
+                              "(1)\n    a.mp3\n\nThe details list every file that was not "
+                              "renamed.");
         QTest::newRow("many-of-one-reason/first-five-named")
             << en << QByteArrayList{"1.mp3", "2.mp3", "3.mp3", "4.mp3", "5.mp3", "6.mp3", "7.mp3"}
             << std::vector<S>(7, S::NameTooLong)
