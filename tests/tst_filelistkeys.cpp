@@ -636,6 +636,8 @@ void TestFileListKeys::clicks_data()
         << u"down"_s << u"a.mp3"_s << -1 << u"b.mp3"_s << u"list"_s;
     QTest::newRow("double-click-parent-goes-up")
         << u"double-click"_s << QString() << 2 << u"list"_s << QString();
+    QTest::newRow("double-click-parent-opens-it")
+        << u"double-click-open"_s << QString() << 2 << u"list"_s << QString();
 }
 
 void TestFileListKeys::clicks()
@@ -650,7 +652,7 @@ void TestFileListKeys::clicks()
     QVERIFY(dir.createFile(u"list/a.mp3"_s, "a"));
     QVERIFY(dir.createFile(u"list/b.mp3"_s, "b"));
     ListOnFolder list(dir.filePath(u"list"_s));
-    list.view.ShortCuts().DblClickToOpen = false;
+    list.view.ShortCuts().DblClickToOpen = gesture == "double-click-open"_L1;
     QVERIFY(QTest::qWaitForWindowExposed(&list.view));
     QSignalSpy itemChanges(&list.view, &TVxFilelistView28::OnItemChange);
     // The parent row comes first.

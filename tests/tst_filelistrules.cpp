@@ -31,7 +31,6 @@ private slots:
     void shortCutOf_data();
     void shortCutOf();
     void shortCutDefaults();
-    void shortCutsCopyEveryValue();
 };
 
 void TestFileListRules::maskPatterns_data()
@@ -277,38 +276,6 @@ void TestFileListRules::shortCutDefaults()
     QCOMPARE(int(keys.Actions.bits()), 4095);
     for (int action = vaCopy; action <= vaRefresh; ++action)
         QVERIFY(keys.Actions.contains(TVxListViewAction(action)));
-}
-
-void TestFileListRules::shortCutsCopyEveryValue()
-{
-    TVxFileListShortCuts changed;
-    changed.scCopy = 1;
-    changed.scPaste = 2;
-    changed.scCut = 3;
-    changed.scOpen = 4;
-    changed.scView = 5;
-    changed.scNewFolder = 6;
-    changed.scSelectAll = 7;
-    changed.scDelete = 8;
-    changed.scBack = 9;
-    changed.scRename = 10;
-    changed.scFindFile = 11;
-    changed.scRefresh = 12;
-    changed.OpenWithEnter = false;
-    changed.DblClickToOpen = false;
-    changed.Actions.exclude(vaRename);
-    changed.Actions.exclude(vaCopy);
-
-    TVxFileListShortCuts copy;
-    copy = changed;
-    const QList<int> values{copy.scCopy, copy.scPaste,     copy.scCut,       copy.scOpen,
-                            copy.scView, copy.scNewFolder, copy.scSelectAll, copy.scDelete,
-                            copy.scBack, copy.scRename,    copy.scFindFile,  copy.scRefresh};
-    QCOMPARE(values, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
-    QVERIFY(!copy.OpenWithEnter);
-    QVERIFY(!copy.DblClickToOpen);
-    QCOMPARE(int(copy.Actions.bits()), 4095 - (1 << vaRename) - (1 << vaCopy));
-    QCOMPARE(int(TVxListViewActions::fromBits(0xffff).bits()), 4095);
 }
 
 QTEST_GUILESS_MAIN(TestFileListRules)
