@@ -10,6 +10,7 @@
 #include "platform/SyncedFolder.h"
 
 #include <QItemSelectionModel>
+#include <QShortcut>
 #include <QTreeView>
 
 namespace {
@@ -26,6 +27,48 @@ TrackListCommands::TrackListCommands(TrackListModel* model, QTreeView* view, Spi
                                      SpinEdit* increment, QObject* parent)
     : QObject(parent), m_model(model), m_view(view), m_start(start), m_increment(increment)
 {
+    enableMoves();
+}
+
+void TrackListCommands::enableMoves()
+{
+    const struct
+    {
+        QKeyCombination keys;
+        void (TrackListCommands::*move)();
+    } shortcuts[] = {{Qt::CTRL | Qt::Key_Up, &TrackListCommands::moveUp},
+                     {Qt::CTRL | Qt::Key_Down, &TrackListCommands::moveDown},
+                     {Qt::CTRL | Qt::Key_Home, &TrackListCommands::moveToTop},
+                     {Qt::CTRL | Qt::Key_End, &TrackListCommands::moveToBottom}};
+    for (const auto& entry : shortcuts) {
+        auto* shortcut = new QShortcut(QKeySequence(entry.keys), m_view);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, entry.move);
+    }
+
+    // Qt's own drag, whose source a drop elsewhere in the window sees, so it is never taken
+    // for files; the model takes its own rows only.
+    m_view->setDragEnabled(true);
+    m_view->setDragDropMode(QAbstractItemView::DragDrop);
+    m_view->setDefaultDropAction(Qt::MoveAction);
+    m_view->setDragDropOverwriteMode(false);
+    m_view->setDropIndicatorShown(true);
+    connect(m_model, &QAbstractItemModel::rowsMoved, this,
+            [this](const QModelIndex&, int start, int, const QModelIndex&, int row) {
+                rowDropped(row > start ? row - 1 : row);
+            });
+}
+
+void TrackListCommands::rowDropped(int row)
+{
+    selectRow(row);
+    UpdatePreview();
+}
+
+void TrackListCommands::setOldNumber(trackrules::OldNumber oldNumber)
+{
+    m_oldNumber = oldNumber;
+    UpdatePreview();
 }
 
 void TrackListCommands::RebuildTrackList()
@@ -61,6 +104,16 @@ void TrackListCommands::followUnreadableFolder()
     UpdatePreview();
 }
 
+playlistexport::PlaylistResult
+TrackListCommands::writePlaylist(const QByteArray& playlistPath) const
+{
+    QByteArrayList names;
+    names.reserve(m_model->rowCount());
+    for (const TrackRow& row : m_model->rows())
+        names.append(row.nameBytes);
+    return playlistexport::writePlaylist(playlistPath, m_folder, names);
+}
+
 void TrackListCommands::readFolderNames()
 {
     m_check.reset();
@@ -80,7 +133,7 @@ void TrackListCommands::UpdatePreview()
 {
     if (m_model->rows().isEmpty())
         return;
-    m_model->numberRows(m_start->value(), m_increment->value());
+    m_model->numberRows(m_start->value(), m_increment->value(), m_oldNumber);
     m_model->setPreviewProblems(previewProblems());
 }
 

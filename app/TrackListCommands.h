@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/PlaylistExport.h"
 #include "core/TrackRow.h"
+#include "core/TrackRules.h"
 #include "core/rename/RenameCheck.h"
 #include "explorer/ListingRow.h"
 
@@ -27,6 +29,9 @@ struct ListingSource
 // computing the previews from the two spin boxes, moving the selected row and sorting by a
 // header. The window owns the controls; this class works on them.
 //
+// The selected row also moves by Ctrl+Up, Ctrl+Down, Ctrl+Home and Ctrl+End while the list has
+// the focus, and by dragging it within the list; the previews follow either way.
+//
 // Each recompute of the previews also checks the planned renames against the folder's names,
 // read once per rebuild, so a row whose rename would fail shows why before any run.
 class TrackListCommands : public QObject
@@ -42,6 +47,13 @@ public:
     // Its names are read by the next rebuild.
     void setFolder(const QByteArray& folderPath) { m_folder = folderPath; }
     QByteArray folder() const { return m_folder; }
+
+    // Whether the new names leave out the old track number of their titles; the previews follow.
+    void setOldNumber(trackrules::OldNumber oldNumber);
+    trackrules::OldNumber oldNumber() const { return m_oldNumber; }
+
+    // Writes the playlist of the rows, in their order, to `playlistPath` (file system bytes).
+    playlistexport::PlaylistResult writePlaylist(const QByteArray& playlistPath) const;
 
     // The rows whose rename to their preview name would fail, as of the last recompute.
     int failingRowCount() const { return m_failingRows; }
@@ -81,6 +93,8 @@ public:
 
 private:
     void moveSelected(bool towardsTop, bool toEnd);
+    void enableMoves();
+    void rowDropped(int row);
     void selectRow(int row);
     void readFolderNames();
     // The reason each row's rename to its preview name would fail, empty where it would not.
@@ -96,5 +110,6 @@ private:
     // Empty when there is no folder to check against.
     std::optional<renaming::RenameCheck> m_check;
     bool m_folderUnreadable = false;
+    trackrules::OldNumber m_oldNumber = trackrules::OldNumber::Keep;
     int m_failingRows = 0;
 };

@@ -5,7 +5,15 @@
 
 #include <QApplication>
 #include <QHash>
+#include <QMimeData>
 #include <QStyle>
+
+namespace {
+
+// The dragged row: "<process>:<model>:<row>", so that only the model it came from takes it.
+const QString RowMimeType = QStringLiteral("application/x-orven-track-row");
+
+} // namespace
 
 TrackListModel::TrackListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -60,9 +68,74 @@ QVariant TrackListModel::headerData(int section, Qt::Orientation orientation, in
 
 Qt::ItemFlags TrackListModel::flags(const QModelIndex& index) const
 {
+    // Drops land between rows, never on one: the view puts a drop on a row above or below it.
+    if (!index.isValid())
+        return Qt::ItemIsDropEnabled;
     if (!isRowIndex(index))
         return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren |
+           Qt::ItemIsDragEnabled;
+}
+
+Qt::DropActions TrackListModel::supportedDropActions() const
+{
+    return Qt::MoveAction;
+}
+
+QStringList TrackListModel::mimeTypes() const
+{
+    return {RowMimeType};
+}
+
+QByteArray TrackListModel::dragSource() const
+{
+    return QByteArray::number(QCoreApplication::applicationPid()) + ':' +
+           QByteArray::number(reinterpret_cast<quintptr>(this)) + ':';
+}
+
+int TrackListModel::draggedRow(const QMimeData* data) const
+{
+    const QByteArray source = dragSource();
+    const QByteArray dragged = data ? data->data(RowMimeType) : QByteArray();
+    if (!dragged.startsWith(source))
+        return -1;
+    bool read = false;
+    const int row = dragged.mid(source.size()).toInt(&read);
+    return read && row >= 0 && row < m_rows.size() ? row : -1;
+}
+
+QMimeData* TrackListModel::mimeData(const QModelIndexList& indexes) const
+{
+    if (indexes.isEmpty() || !isRowIndex(indexes.constFirst()))
+        return nullptr;
+    auto* data = new QMimeData;
+    data->setData(RowMimeType, dragSource() + QByteArray::number(indexes.constFirst().row()));
+    return data;
+}
+
+bool TrackListModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int row,
+                                     int column, const QModelIndex& parent) const
+{
+    Q_UNUSED(row)
+    Q_UNUSED(column)
+    Q_UNUSED(parent)
+    return action == Qt::MoveAction && draggedRow(data) >= 0;
+}
+
+bool TrackListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                                  const QModelIndex& parent)
+{
+    Q_UNUSED(column)
+    const int source = draggedRow(data);
+    if (action != Qt::MoveAction || source < 0 || parent.isValid())
+        return false;
+    const int before = row < 0 || row > m_rows.size() ? int(m_rows.size()) : row;
+    if (before == source || before == source + 1)
+        return false;
+    beginMoveRows(QModelIndex(), source, source, QModelIndex(), before);
+    m_rows.move(source, before > source ? before - 1 : before);
+    endMoveRows();
+    return true;
 }
 
 QString TrackListModel::columnText(const TrackRow& row, int column)
@@ -144,9 +217,9 @@ void TrackListModel::mergeRows(const QVector<TrackRow>& fresh)
     endInsertRows();
 }
 
-void TrackListModel::numberRows(qint64 start, qint64 increment)
+void TrackListModel::numberRows(qint64 start, qint64 increment, trackrules::OldNumber oldNumber)
 {
-    renamerequests::numberRows(&m_rows, start, increment);
+    renamerequests::numberRows(&m_rows, start, increment, oldNumber);
 }
 
 void TrackListModel::setPreviewProblems(const QStringList& problems)

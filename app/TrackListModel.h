@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/TrackRow.h"
+#include "core/TrackRules.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>
@@ -10,7 +11,13 @@
 #include <vector>
 
 // The rows of the track list in the order the user sees them. Rows stay where they are put:
-// only an explicit sortRows() reorders them.
+// only an explicit reorderRows() or a move reorders them.
+//
+// A row can be dragged to another place in the list: the drop moves it there in one step
+// (rowsMoved), so the rows are never doubled on the way. The dragged data names this model in
+// this process, so a row dragged from another list or another instance of the program is
+// refused. After a move drop the view asks for the dragged rows to be removed, which this model
+// refuses (it has no removeRows()): the row has moved already.
 class TrackListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -28,6 +35,16 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    Qt::DropActions supportedDropActions() const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+    // Moves the dragged row before `row` (to the end for -1); a drop on a row itself moves
+    // nothing.
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
 
     // Column 0 shows the caption, columns 1 to 4 the four sub-items.
     static QString columnText(const TrackRow& row, int column);
@@ -51,7 +68,7 @@ public:
     void mergeRows(const QVector<TrackRow>& fresh);
     // Gives every row its new name, numbered from `start` by `increment` from the top; the
     // Preview column shows the new names once setPreviewProblems() has run.
-    void numberRows(qint64 start, qint64 increment);
+    void numberRows(qint64 start, qint64 increment, trackrules::OldNumber oldNumber);
     // The reason each row's rename would fail (empty when it would not), one per row from the
     // top. A row with a reason shows a warning icon in its Preview cell and the reason as the
     // cell's tooltip.
@@ -63,6 +80,9 @@ public:
 
 private:
     bool isRowIndex(const QModelIndex& index) const;
+    QByteArray dragSource() const;
+    // The row a drag from this model carries, -1 for any other data.
+    int draggedRow(const QMimeData* data) const;
     QIcon warningIcon() const;
 
     QVector<TrackRow> m_rows;

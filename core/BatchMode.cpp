@@ -3,6 +3,7 @@
 #include "core/BatchRecovery.h"
 #include "core/BatchUndo.h"
 #include "core/NameEscape.h"
+#include "core/PlaylistExport.h"
 #include "core/TrackPipeline.h"
 #include "core/TrackRow.h"
 #include "core/TrackRules.h"
@@ -104,17 +105,25 @@ Options windowArguments(const QByteArrayList& arguments)
     return Options();
 }
 
-// The numbering options, each followed by its value, from `first` to the end.
+// The numbering options from `first` to the end: "--drop-old-numbers" alone, the others each
+// followed by its value.
 Options numberingOptions(Options options, const QByteArrayList& arguments, qsizetype first)
 {
-    for (qsizetype i = first; i < arguments.size(); i += 2) {
+    for (qsizetype i = first; i < arguments.size(); ++i) {
         const QByteArray& option = arguments.at(i);
-        if (option != "--start" && option != "--increment" && option != "--order")
+        if (option == "--drop-old-numbers") {
+            options.dropOldNumbers = true;
+            continue;
+        }
+        if (option != "--start" && option != "--increment" && option != "--order" &&
+            option != "--playlist")
             return refused(
                 QStringLiteral("Unknown option \"%1\".").arg(nameescape::escaped(option)));
-        if (i + 1 >= arguments.size())
+        if (i + 1 >= arguments.size() || (option == "--playlist" && arguments.at(i + 1).isEmpty()))
             return refused(QStringLiteral("%1 needs a value.").arg(nameescape::escaped(option)));
-        const QByteArray& value = arguments.at(i + 1);
+        const QByteArray& value = arguments.at(++i);
+        if (option == "--playlist")
+            options.playlist = value;
         if (option == "--start" && !parseNumber(value, 0, 99999, &options.start))
             return refused(QStringLiteral("The start must be a number from 0 to 99999, not \"%1\".")
                                .arg(nameescape::escaped(value)));
@@ -187,8 +196,9 @@ void printPreview(const QVector<TrackRow>& rows, QTextStream& out)
     }
 }
 
+// `namesAfter` receives the name each file has after the run, in the rows' order.
 int renameRows(const QByteArray& directory, const QVector<TrackRow>& rows, QTextStream& out,
-               QTextStream& err)
+               QTextStream& err, QByteArrayList* namesAfter)
 {
     renaming::RenameEngine engine;
     if (engine.prepare(directory, renamerequests::requestsOf(rows)))
@@ -196,6 +206,7 @@ int renameRows(const QByteArray& directory, const QVector<TrackRow>& rows, QText
     int failed = 0;
     for (size_t i = 0; i < engine.results().size(); ++i) {
         const renaming::RenameRowResult& result = engine.results().at(i);
+        namesAfter->append(result.currentName);
         if (renaming::isSuccess(result.status))
             continue;
         ++failed;
@@ -211,6 +222,19 @@ int renameRows(const QByteArray& directory, const QVector<TrackRow>& rows, QText
         !unrecorded.isEmpty())
         err << unrecorded << '\n';
     return failed > 0 || engine.finishError() != 0 ? 1 : 0;
+}
+
+// False, after saying why, when a playlist was asked for and could not be written.
+bool writePlaylist(const Options& options, const QByteArray& directory, const QByteArrayList& names,
+                   QTextStream& err)
+{
+    if (options.playlist.isEmpty())
+        return true;
+    const playlistexport::PlaylistResult result =
+        playlistexport::writePlaylist(options.playlist, directory, names, text::English);
+    if (!result.ok)
+        err << result.errorMessage << '\n';
+    return result.ok;
 }
 
 } // namespace
@@ -242,7 +266,9 @@ QString helpText()
     return QStringLiteral(
         "Usage: ORVENFR [FOLDER]\n"
         "       ORVENFR --preview FOLDER [--start S] [--increment I] [--order ORDER]\n"
+        "                                [--drop-old-numbers] [--playlist FILE]\n"
         "       ORVENFR --rename FOLDER [--start S] [--increment I] [--order ORDER]\n"
+        "                               [--drop-old-numbers] [--playlist FILE]\n"
         "       ORVENFR --recover FOLDER finish|rollback|set-aside\n"
         "       ORVENFR --history FOLDER\n"
         "       ORVENFR --undo FOLDER\n"
@@ -271,14 +297,21 @@ QString helpText()
         "  --order      the order of the files: as listed by name when the folder is opened\n"
         "               (default), or as one click on a header gives: number, name (both\n"
         "               ascending), size (largest first), date (newest first)\n"
+        "  --drop-old-numbers\n"
+        "               leave an old track number at the start of a title out of the new\n"
+        "               name (\"01 - \", \"1.\", \"07_\", \"01 \"): \"01 - Intro.mp3\" becomes\n"
+        "               \"00001 Intro.mp3\"; \"2001 A Space Odyssey\" and \"3.14 Pi\" keep theirs\n"
+        "  --playlist   write the playlist FILE (M3U, UTF-8): the files in their final order,\n"
+        "               under the names they have after the run; its lines are the names\n"
+        "               alone when FILE lies in FOLDER, absolute paths otherwise\n"
         "  --help       this text\n"
         "\n"
         "What is printed from a file name stays on its line: a tab, a line feed and a backslash\n"
         "are written \\t, \\n and \\\\, any other control byte and any byte that is not part of\n"
         "valid UTF-8 as \\xHH (two hexadecimal digits).\n"
         "\n"
-        "Exit codes: 0 done, 1 some files were not renamed, 2 the arguments or the folder were\n"
-        "refused.\n");
+        "Exit codes: 0 done, 1 some files were not renamed or the playlist could not be written,\n"
+        "2 the arguments or the folder were refused.\n");
 }
 
 int run(const Options& options, QTextStream& out, QTextStream& err)
@@ -314,12 +347,19 @@ int run(const Options& options, QTextStream& out, QTextStream& err)
         return 2;
     }
     QVector<TrackRow> rows = trackpipeline::orderedTracks(listing, options.order);
-    renamerequests::numberRows(&rows, options.start, options.increment);
+    renamerequests::numberRows(&rows, options.start, options.increment,
+                               options.dropOldNumbers ? trackrules::OldNumber::Drop
+                                                      : trackrules::OldNumber::Keep);
+    QByteArrayList names;
+    int code = 0;
     if (options.command == Command::Preview) {
         printPreview(rows, out);
-        return 0;
+        for (const TrackRow& row : rows)
+            names.append(row.nameBytes);
+    } else {
+        code = renameRows(directory, rows, out, err, &names);
     }
-    return renameRows(directory, rows, out, err);
+    return writePlaylist(options, directory, names, err) ? code : 1;
 }
 
 } // namespace batchmode

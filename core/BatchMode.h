@@ -44,7 +44,9 @@ struct Options
     qint64 increment = 1;
     Order order = Order::Listing;
     RecoverAction recoverAction = RecoverAction::Finish;
-    QString error; // why the arguments are refused; empty when they are fine
+    bool dropOldNumbers = false;
+    QByteArray playlist; // the playlist to write after a preview or a rename; empty for none
+    QString error;       // why the arguments are refused; empty when they are fine
 };
 
 // Reads the arguments after the program name. A batch command comes first; without one the

@@ -386,6 +386,122 @@ private slots:
         QCOMPARE(dir.read(QStringLiteral("199998 Song.mp3")), QByteArray("s"));
     }
 
+    void playlistAndOldNumberOptions_data()
+    {
+        QTest::addColumn<QByteArrayList>("arguments");
+        QTest::addColumn<bool>("dropOldNumbers");
+        QTest::addColumn<QByteArray>("playlist");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("both") << QByteArrayList{"--rename",   "/m",        "--drop-old-numbers",
+                                                "--playlist", "/p/l.m3u8", "--start",
+                                                "4"}
+                              << true << QByteArray("/p/l.m3u8") << QString();
+        QTest::newRow("neither") << QByteArrayList{"--preview", "/m"} << false << QByteArray()
+                                 << QString();
+        QTest::newRow("flag-last") << QByteArrayList{"--preview", "/m", "--drop-old-numbers"}
+                                   << true << QByteArray() << QString();
+        QTest::newRow("playlist-without-file")
+            << QByteArrayList{"--preview", "/m", "--playlist"} << false << QByteArray()
+            << u"--playlist needs a value."_qs;
+        QTest::newRow("playlist-empty") << QByteArrayList{"--preview", "/m", "--playlist", ""}
+                                        << false << QByteArray() << u"--playlist needs a value."_qs;
+        QTest::newRow("flag-takes-no-value")
+            << QByteArrayList{"--preview", "/m", "--drop-old-numbers", "yes"} << false
+            << QByteArray() << u"Unknown option \"yes\"."_qs;
+    }
+    void playlistAndOldNumberOptions()
+    {
+        QFETCH(QByteArrayList, arguments);
+        QFETCH(bool, dropOldNumbers);
+        QFETCH(QByteArray, playlist);
+        QFETCH(QString, error);
+        const Options options = batchmode::parseArguments(arguments);
+        QCOMPARE(options.error, error);
+        if (!error.isEmpty())
+            return;
+        QCOMPARE(options.dropOldNumbers, dropOldNumbers);
+        QCOMPARE(options.playlist, playlist);
+        QCOMPARE(options.folder, QByteArray("/m"));
+    }
+
+    // The playlist lists the files in the run's order under the names they have after it: the
+    // new names of the renamed files, the old name of a file that kept it.
+    void playlistAfterTheRun_data()
+    {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<bool>("drop");
+        QTest::addColumn<bool>("blocked"); // the second file's new name is held by a folder
+        QTest::addColumn<QStringList>("previews");
+        QTest::addColumn<QByteArrayList>("listed");
+        const QByteArrayList oldNames{"01 - Intro.mp3", "02 - Outro.mp3",
+                                      "2001 A Space Odyssey.mp3"};
+        QTest::newRow("preview/old-numbers-kept")
+            << QByteArray("--preview") << false << false
+            << QStringList{u"00001 01 - Intro"_qs, u"00002 02 - Outro"_qs,
+                           u"00003 2001 A Space Odyssey"_qs}
+            << oldNames;
+        QTest::newRow("preview/old-numbers-dropped")
+            << QByteArray("--preview") << true << false
+            << QStringList{u"00001 Intro"_qs, u"00002 Outro"_qs, u"00003 2001 A Space Odyssey"_qs}
+            << oldNames;
+        QTest::newRow("rename/old-numbers-dropped")
+            << QByteArray("--rename") << true << false << QStringList()
+            << QByteArrayList{"00001 Intro.mp3", "00002 Outro.mp3",
+                              "00003 2001 A Space Odyssey.mp3"};
+        QTest::newRow("rename/old-numbers-kept")
+            << QByteArray("--rename") << false << false << QStringList()
+            << QByteArrayList{"00001 01 - Intro.mp3", "00002 02 - Outro.mp3",
+                              "00003 2001 A Space Odyssey.mp3"};
+        QTest::newRow("rename/one-file-kept-its-name")
+            << QByteArray("--rename") << true << true << QStringList()
+            << QByteArrayList{"00001 Intro.mp3", "02 - Outro.mp3",
+                              "00003 2001 A Space Odyssey.mp3"};
+    }
+    void playlistAfterTheRun()
+    {
+        QFETCH(QByteArray, command);
+        QFETCH(bool, drop);
+        QFETCH(bool, blocked);
+        QFETCH(QStringList, previews);
+        QFETCH(QByteArrayList, listed);
+        for (const bool inside : {true, false}) {
+            TestDir dir;
+            for (const QString& name :
+                 {u"2001 A Space Odyssey.mp3"_qs, u"02 - Outro.mp3"_qs, u"01 - Intro.mp3"_qs})
+                QVERIFY(dir.createFile(u"music/"_qs + name, name.toUtf8()));
+            if (blocked)
+                QVERIFY(dir.createDir(u"music/00002 Outro.mp3"_qs));
+            const QByteArray music = dir.pathBytes() + "/music";
+            const QByteArray playlist = inside ? music + "/list.m3u8" : dir.pathBytes() + "/l.m3u8";
+            QByteArrayList arguments{command, music, "--order", "name", "--playlist", playlist};
+            if (drop)
+                arguments.append("--drop-old-numbers");
+            const Outcome outcome = runBatch(arguments);
+            QVERIFY2(outcome.code == (blocked ? 1 : 0), qPrintable(outcome.err));
+            QCOMPARE(previewColumn(outcome.out).mid(0, previews.size()), previews);
+            QByteArray expected("#EXTM3U\n");
+            for (const QByteArray& name : listed) {
+                expected += (inside ? QByteArray() : music + '/') + name + '\n';
+                QVERIFY2(QFileInfo(QFile::decodeName(music + '/' + name)).isFile(),
+                         name.constData());
+            }
+            QCOMPARE(readRaw(playlist), expected);
+        }
+    }
+
+    // The run is reported as it went, and the playlist that could not be written as a failure.
+    void playlistThatCannotBeWritten()
+    {
+        TestDir dir;
+        QVERIFY(dir.createFile(u"01 - Intro.mp3"_qs, "i"));
+        const Outcome outcome = runBatch(
+            {"--preview", dir.pathBytes(), "--playlist", dir.pathBytes() + "/missing/list.m3u8"});
+        QCOMPARE(outcome.code, 1);
+        QCOMPARE(previewColumn(outcome.out), QStringList{u"00001 01 - Intro"_qs});
+        QVERIFY2(outcome.err.contains(u"missing/list.m3u8"_qs), qPrintable(outcome.err));
+        QVERIFY(dir.exists(u"01 - Intro.mp3"_qs));
+    }
+
     void newNamesKeepTheFileBytes_data()
     {
         QTest::addColumn<QByteArray>("oldName");

@@ -1,3 +1,4 @@
+#include "core/PlaylistExport.h"
 #include "core/TrackExport.h"
 
 #include "tests/support/TestDir.h"
@@ -5,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+
+#include <cstdio>
 
 using trackexport::ExportBytes;
 using trackexport::ExportTrackList;
@@ -16,6 +19,22 @@ namespace {
 QByteArray utf8Bom()
 {
     return QByteArray("\xEF\xBB\xBF");
+}
+
+// The music folder p/m\xFAsica (a name that is not valid UTF-8) with a subfolder "sub" and
+// the files `names`; the link "lp" leads to "p".
+QByteArray createMusicFolder(TestDir& dir, const QByteArrayList& names)
+{
+    const QByteArray music = dir.pathBytes() + "/p/m\xFAsica";
+    if (!dir.createDir(u"p/plain/sub"_qs) ||
+        std::rename((dir.pathBytes() + "/p/plain").constData(), music.constData()) != 0 ||
+        !QFile::link(dir.filePath(u"p"_qs), dir.filePath(u"lp"_qs)))
+        return QByteArray();
+    for (const QByteArray& name : names) {
+        if (!dir.createRawFile("p/m\xFAsica/" + name))
+            return QByteArray();
+    }
+    return music;
 }
 
 } // namespace
@@ -31,6 +50,10 @@ private slots:
     void exportFailure_data();
     void exportFailure();
     void failedExportKeepsTheOldFile();
+    void playlistLines_data();
+    void playlistLines();
+    void playlistFailure_data();
+    void playlistFailure();
 };
 
 void TestExport::exportBytes_data()
@@ -121,6 +144,75 @@ void TestExport::failedExportKeepsTheOldFile()
     QVERIFY(!result.errorMessage.isEmpty());
     QCOMPARE(dir.read(u"locked/list.txt"_qs), QByteArray("00001;Old\r\n"));
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{u"list.txt"_qs});
+}
+
+void TestExport::playlistLines_data()
+{
+    QTest::addColumn<QByteArray>("playlistFolder");
+    QTest::addColumn<bool>("relative");
+    QTest::newRow("in-the-music-folder/names-alone") << QByteArray("p/m\xFAsica") << true;
+    QTest::newRow("through-a-link/names-alone") << QByteArray("lp/m\xFAsica") << true;
+    QTest::newRow("beside-it/absolute") << QByteArray("p") << false;
+    QTest::newRow("in-its-subfolder/absolute") << QByteArray("p/m\xFAsica/sub") << false;
+}
+
+// Names are written as the file system's bytes, so a player finds a file whose name, or whose
+// folder's name, is not valid UTF-8.
+void TestExport::playlistLines()
+{
+    QFETCH(QByteArray, playlistFolder);
+    QFETCH(bool, relative);
+    const QByteArrayList names{"00002 Caf\xE9.mp3", "00001 \xCE\xA9mega.mp3", "#3 Hash.mp3",
+                               "00004 Intro.mp3"};
+    TestDir dir;
+    const QByteArray music = createMusicFolder(dir, names);
+    QVERIFY(!music.isEmpty());
+    const QByteArray path = dir.pathBytes() + '/' + playlistFolder + "/list.m3u8";
+
+    const playlistexport::PlaylistResult result = playlistexport::writePlaylist(path, music, names);
+    QVERIFY2(result.ok, qPrintable(result.errorMessage));
+    const QByteArray prefix = relative ? QByteArray() : music + '/';
+    QCOMPARE(readRaw(path), "#EXTM3U\n" + prefix + names.at(0) + '\n' + prefix + names.at(1) +
+                                '\n' + (relative ? "./" : prefix) + names.at(2) + '\n' + prefix +
+                                names.at(3) + '\n');
+}
+
+void TestExport::playlistFailure_data()
+{
+    QTest::addColumn<QByteArray>("playlist");
+    QTest::addColumn<QByteArray>("badName");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("name-with-a-line-feed")
+        << QByteArray("list.m3u8") << QByteArray("00001 A\nB.mp3") << u"line break"_qs;
+    QTest::newRow("name-with-a-carriage-return")
+        << QByteArray("list.m3u8") << QByteArray("00001 A\rB.mp3") << u"line break"_qs;
+    QTest::newRow("missing-folder")
+        << QByteArray("missing/list.m3u8") << QByteArray() << u"missing/list.m3u8"_qs;
+    QTest::newRow("path-ends-in-a-slash")
+        << QByteArray("sub/") << QByteArray() << u"names a folder"_qs;
+    QTest::newRow("target-is-a-folder") << QByteArray("sub") << QByteArray() << u"sub"_qs;
+}
+
+// Nothing is written, the old playlist stays, and the message says why.
+void TestExport::playlistFailure()
+{
+    QFETCH(QByteArray, playlist);
+    QFETCH(QByteArray, badName);
+    QFETCH(QString, reason);
+    TestDir dir;
+    QVERIFY(dir.createFile(u"list.m3u8"_qs, "#EXTM3U\nold.mp3\n"));
+    QVERIFY(dir.createFile(u"sub/keep.mp3"_qs));
+    QByteArrayList names{"00002 B.mp3"};
+    if (!badName.isEmpty())
+        names.append(badName);
+    const playlistexport::PlaylistResult result = playlistexport::writePlaylist(
+        dir.pathBytes() + '/' + playlist, dir.pathBytes(), names, text::English);
+    QVERIFY(!result.ok);
+    QVERIFY2(result.errorMessage.contains(reason), qPrintable(result.errorMessage));
+    QCOMPARE(dir.read(u"list.m3u8"_qs), QByteArray("#EXTM3U\nold.mp3\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             (QStringList{u"list.m3u8"_qs, u"sub"_qs}));
+    QCOMPARE(QDir(dir.filePath(u"sub"_qs)).entryList(QDir::Files), QStringList{u"keep.mp3"_qs});
 }
 
 QTEST_GUILESS_MAIN(TestExport)

@@ -8,17 +8,20 @@
 #include "tests/support/TestDir.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QIcon>
+#include <QMimeData>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -109,6 +112,52 @@ public:
         QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     }
 
+    // The key that does what the move button `command` does, pressed in the list.
+    void pressMoveKey(const QString& command)
+    {
+        const Qt::Key key = command == u"up"     ? Qt::Key_Up
+                            : command == u"down" ? Qt::Key_Down
+                            : command == u"top"  ? Qt::Key_Home
+                                                 : Qt::Key_End;
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        view->setFocus();
+        QTRY_VERIFY(view->hasFocus());
+        QTest::keyClick(view, key, Qt::ControlModifier);
+    }
+
+    // Drags row `row` with the mouse to where the move button `command` puts it: into the upper
+    // half of the row above (of the first row for "top") or into the lower half of the row
+    // below (of the last row for "bottom").
+    void dragRow(int row, const QString& command)
+    {
+        const int last = model.rowCount() - 1;
+        const int target = command == u"up"     ? std::max(row - 1, 0)
+                           : command == u"down" ? std::min(row + 1, last)
+                           : command == u"top"  ? 0
+                                                : last;
+        const QRect cell = view->visualRect(model.index(target, 1));
+        const bool upper = command == u"up" || command == u"top";
+        dragRowTo(row, QPoint(cell.center().x(), upper ? cell.top() + cell.height() / 4
+                                                       : cell.bottom() - cell.height() / 4));
+    }
+
+    // The events a drag of row `row` sends to the list when it is let go at `at`. The offscreen
+    // platform has no drag loop: they are sent here as the drag would send them.
+    void dragRowTo(int row, const QPoint& at, Qt::DropAction action = Qt::MoveAction,
+                   const QAbstractItemModel* from = nullptr)
+    {
+        const QAbstractItemModel* source = from ? from : &model;
+        const std::unique_ptr<QMimeData> data(source->mimeData({source->index(row, 0)}));
+        QWidget* viewport = view->viewport();
+        QDragEnterEvent enter(at, action, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &enter);
+        QDragMoveEvent move(at, action, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+        QDropEvent drop(at, action, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &drop);
+    }
+
     // The column captions that carry the sort marker.
     QList<int> markedColumns() const
     {
@@ -157,6 +206,10 @@ private slots:
     void previewHeaderOnlyRecomputes();
     void previewProblems_data();
     void previewProblems();
+    void refusedDrops_data();
+    void refusedDrops();
+    void oldNumberOption();
+    void playlistFollowsTheListOrder();
 };
 
 void TestTrackList::initTestCase()
@@ -213,27 +266,48 @@ void TestTrackList::folderWithoutTracksGivesAnEmptyList()
 
 void TestTrackList::moves_data()
 {
+    QTest::addColumn<QString>("via");
     QTest::addColumn<QString>("command");
     QTest::addColumn<int>("selected");
     QTest::addColumn<QString>("order");
     QTest::addColumn<int>("selectedAfter");
-    QTest::newRow("up/middle") << "up" << 1 << "BAC" << 0;
-    QTest::newRow("down/middle") << "down" << 1 << "ACB" << 2;
-    QTest::newRow("top/middle") << "top" << 1 << "BAC" << 0;
-    QTest::newRow("bottom/middle") << "bottom" << 1 << "ACB" << 2;
-    QTest::newRow("top/last") << "top" << 2 << "CAB" << 0;
-    QTest::newRow("bottom/first") << "bottom" << 0 << "BCA" << 2;
-    QTest::newRow("up/first-does-nothing") << "up" << 0 << "ABC" << 0;
-    QTest::newRow("top/first-does-nothing") << "top" << 0 << "ABC" << 0;
-    QTest::newRow("down/last-does-nothing") << "down" << 2 << "ABC" << 2;
-    QTest::newRow("bottom/last-does-nothing") << "bottom" << 2 << "ABC" << 2;
-    QTest::newRow("up/none-selected") << "up" << -1 << "ABC" << -1;
-    QTest::newRow("down/none-selected") << "down" << -1 << "ABC" << -1;
+    const struct
+    {
+        const char* name;
+        const char* command;
+        int selected;
+        const char* order;
+        int selectedAfter;
+    } moves[] = {
+        {"up/middle", "up", 1, "BAC", 0},
+        {"down/middle", "down", 1, "ACB", 2},
+        {"top/middle", "top", 1, "BAC", 0},
+        {"bottom/middle", "bottom", 1, "ACB", 2},
+        {"top/last", "top", 2, "CAB", 0},
+        {"bottom/first", "bottom", 0, "BCA", 2},
+        {"up/first-does-nothing", "up", 0, "ABC", 0},
+        {"top/first-does-nothing", "top", 0, "ABC", 0},
+        {"down/last-does-nothing", "down", 2, "ABC", 2},
+        {"bottom/last-does-nothing", "bottom", 2, "ABC", 2},
+        {"up/none-selected", "up", -1, "ABC", -1},
+        {"down/none-selected", "down", -1, "ABC", -1},
+    };
+    // The keys and a drag of the row to where the button puts it give the same rows.
+    for (const char* via : {"button", "key", "drag"}) {
+        for (const auto& move : moves) {
+            if (qstrcmp(via, "drag") == 0 && move.selected < 0)
+                continue;
+            QTest::addRow("%s/%s", via, move.name)
+                << QString::fromLatin1(via) << QString::fromLatin1(move.command) << move.selected
+                << QString::fromLatin1(move.order) << move.selectedAfter;
+        }
+    }
 }
 
 // A move carries the whole row along, texts and file, and the previews follow the new order.
 void TestTrackList::moves()
 {
+    QFETCH(QString, via);
     QFETCH(QString, command);
     QFETCH(int, selected);
     QFETCH(QString, order);
@@ -253,7 +327,11 @@ void TestTrackList::moves()
         list.clickRow(selected);
     QCOMPARE(list.commands->selectedRow(), selected);
 
-    if (command == u"up")
+    if (via == u"key")
+        list.pressMoveKey(command);
+    else if (via == u"drag")
+        list.dragRow(selected, command);
+    else if (command == u"up")
         list.commands->moveUp();
     else if (command == u"down")
         list.commands->moveDown();
@@ -442,6 +520,101 @@ void TestTrackList::previewProblems()
         }
         QVERIFY(!list.model.index(row, 1).data(Qt::DecorationRole).isValid());
     }
+}
+
+void TestTrackList::refusedDrops_data()
+{
+    QTest::addColumn<QString>("drop");
+    QTest::newRow("row-of-another-list") << u"other-list"_qs;
+    QTest::newRow("copy-instead-of-move") << u"copy"_qs;
+    QTest::newRow("left-the-list-before-the-drop") << u"leave"_qs;
+    QTest::newRow("onto-the-dragged-row") << u"itself"_qs;
+}
+
+// A drop that is not a move of one of the list's own rows to another place changes nothing.
+void TestTrackList::refusedDrops()
+{
+    QFETCH(QString, drop);
+    TestDir dir;
+    for (const QString& name : {u"A.mp3"_qs, u"B.mp3"_qs, u"C.mp3"_qs})
+        QVERIFY(createTestFile(dir, {name}));
+    TrackListWindow list;
+    list.openFolder(dir);
+    list.clickHeader(1);
+    list.clickRow(2);
+    const QStringList previews = list.column(TrackListModel::PreviewColumn);
+    const QRect first = list.view->visualRect(list.model.index(0, 1));
+    const QPoint top(first.center().x(), first.top() + 2);
+
+    if (drop == u"other-list") {
+        TrackListModel other;
+        other.setRows(list.model.rows());
+        other.addColumns();
+        list.dragRowTo(2, top, Qt::MoveAction, &other);
+    } else if (drop == u"copy") {
+        list.dragRowTo(2, top, Qt::CopyAction);
+    } else if (drop == u"itself") {
+        list.dragRowTo(2, list.view->visualRect(list.model.index(2, 1)).center());
+    } else {
+        const std::unique_ptr<QMimeData> data(list.model.mimeData({list.model.index(2, 0)}));
+        QDragEnterEvent enter(top, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list.view->viewport(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(list.view->viewport(), &leave);
+    }
+
+    QCOMPARE(list.titles(), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
+    QCOMPARE(list.column(TrackListModel::PreviewColumn), previews);
+    QCOMPARE(list.commands->selectedRow(), 2);
+}
+
+// The option changes the previews at once and nothing else; turned off, they are as before.
+void TestTrackList::oldNumberOption()
+{
+    TestDir dir;
+    for (const QString& name :
+         {u"01 - Intro.mp3"_qs, u"2001 A Space Odyssey.mp3"_qs, u"00007 07_Outro.mp3"_qs})
+        QVERIFY(createTestFile(dir, {name}));
+    TrackListWindow list;
+    list.openFolder(dir);
+    list.clickHeader(1);
+    const QStringList titles{u"01 - Intro"_qs, u"07_Outro"_qs, u"2001 A Space Odyssey"_qs};
+    QCOMPARE(list.titles(), titles);
+    const QStringList kept = list.column(TrackListModel::PreviewColumn);
+    QCOMPARE(kept, (QStringList{u"00001 01 - Intro"_qs, u"00002 07_Outro"_qs,
+                                u"00003 2001 A Space Odyssey"_qs}));
+
+    list.commands->setOldNumber(trackrules::OldNumber::Drop);
+    QCOMPARE(list.column(TrackListModel::PreviewColumn),
+             (QStringList{u"00001 Intro"_qs, u"00002 Outro"_qs, u"00003 2001 A Space Odyssey"_qs}));
+    QCOMPARE(list.titles(), titles);
+    QCOMPARE(list.column(0), (QStringList{QString(), u"00007"_qs, QString()}));
+    QCOMPARE(list.model.row(0).newName, QByteArray("00001 Intro.mp3"));
+
+    list.commands->setOldNumber(trackrules::OldNumber::Keep);
+    QCOMPARE(list.column(TrackListModel::PreviewColumn), kept);
+    QCOMPARE(list.model.row(0).newName, QByteArray("00001 01 - Intro.mp3"));
+}
+
+// The playlist lists the rows in the order the user made, under their names on disk.
+void TestTrackList::playlistFollowsTheListOrder()
+{
+    TestDir dir;
+    for (const QString& name : {u"A.mp3"_qs, u"B.mp3"_qs, u"C.mp3"_qs})
+        QVERIFY(createTestFile(dir, {name}));
+    TrackListWindow list;
+    list.openFolder(dir);
+    list.clickHeader(1);
+    list.clickRow(2);
+    const QRect first = list.view->visualRect(list.model.index(0, 1));
+    list.dragRowTo(2, QPoint(first.center().x(), first.top() + 2));
+    QCOMPARE(list.titles(), (QStringList{u"C"_qs, u"A"_qs, u"B"_qs}));
+
+    const QByteArray path = dir.pathBytes() + "/list.m3u8";
+    const playlistexport::PlaylistResult result = list.commands->writePlaylist(path);
+    QVERIFY2(result.ok, qPrintable(result.errorMessage));
+    QCOMPARE(readRaw(path), QByteArray("#EXTM3U\nC.mp3\nA.mp3\nB.mp3\n"));
 }
 
 QTEST_MAIN(TestTrackList)
