@@ -51,7 +51,16 @@ struct ListOnFolder
     std::unique_ptr<QAbstractItemModelTester> tester;
 };
 
-// Creates each name of `names` in `dir`: "name/" a folder, "name:N" a file of N bytes.
+// The name that stands for a file name that is not valid UTF-8.
+const QByteArray kRawName("\xff-raw.mp3");
+
+QByteArray nameBytes(const QString& name)
+{
+    return name == "raw"_L1 ? kRawName : name.toUtf8();
+}
+
+// Creates each name of `names` in `dir`: "name/" a folder, "name:N" a file of N bytes; the name
+// "raw" stands for kRawName.
 bool populate(TestDir& dir, const QStringList& names)
 {
     for (const QString& entry : names) {
@@ -63,7 +72,7 @@ bool populate(TestDir& dir, const QStringList& names)
         const qsizetype colon = entry.indexOf(u':');
         const QString name = colon < 0 ? entry : entry.left(colon);
         const int size = colon < 0 ? 1 : entry.mid(colon + 1).toInt();
-        if (!dir.createFile(name, QByteArray(size, 'x')))
+        if (!dir.createRawFile(nameBytes(name), QByteArray(size, 'x')))
             return false;
     }
     return true;
@@ -82,7 +91,7 @@ void selectNames(TVxFilelistView28& view, const QStringList& names)
 {
     view.selectionModel()->clearSelection();
     for (const QString& name : names) {
-        const int row = rowOf(view, name.toUtf8());
+        const int row = rowOf(view, nameBytes(name));
         QVERIFY2(row >= 0, qPrintable(name));
         view.selectionModel()->select(view.model()->index(row, 0),
                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
@@ -181,6 +190,8 @@ void TestFileListKeys::selectionStatus_data()
                               << QStringList{u"b.mp3"_s} << 1 << qint64(20);
     QTest::newRow("two-files") << QStringList{u"a.mp3:10"_s, u"b.mp3:20"_s, u"c.mp3:300"_s}
                                << QStringList{u"a.mp3"_s, u"c.mp3"_s} << 2 << qint64(310);
+    QTest::newRow("name-not-utf8") << QStringList{u"raw:40"_s, u"b.mp3:20"_s}
+                                   << QStringList{u"raw"_s, u"b.mp3"_s} << 2 << qint64(60);
     QTest::newRow("folder-adds-nothing") << QStringList{u"a.mp3:10"_s, u"sub/"_s}
                                          << QStringList{u"a.mp3"_s, u"sub"_s} << 2 << qint64(10);
 }
@@ -202,7 +213,7 @@ void TestFileListKeys::selectionStatus()
     // Another folder holding the same names with other sizes is the working folder.
     TestDir elsewhere;
     for (const QString& name : selected)
-        QVERIFY(elsewhere.createFile(name, QByteArray(1000, 'y')));
+        QVERIFY(elsewhere.createRawFile(nameBytes(name), QByteArray(1000, 'y')));
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(elsewhere.path()));
     const qint64 measured = list.view.SelectedSize();
