@@ -176,7 +176,15 @@ private slots:
         QTRY_VERIFY(menu->isVisible());
         QCOMPARE(menu->pos(), point + QPoint(10, 10));
         QCOMPARE(w.item(u"ItemOpen"_s)->text(), u"&Open"_s);
-        menu->close();
+        // A click on an item runs its command.
+        w.select({u"a.mp3"_s});
+        menu->Popup(point);
+        QTRY_VERIFY(menu->isVisible());
+        QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier,
+                          menu->actionGeometry(w.item(u"ItemOpCopy"_s)).center());
+        QTRY_VERIFY(!menu->isVisible());
+        QCOMPARE(w.list->operations().pendingFiles(),
+                 QList<QByteArray>{QFile::encodeName(dir.filePath(u"a.mp3"_s))});
 
         w.list->setDirectory(u"Drives"_s);
         menu = w.list->popupMenu();
@@ -406,6 +414,32 @@ private slots:
         QCOMPARE(backup.read(u"a.mp3"_s), QByteArray("song"));
         QCOMPARE(backup.read(u"b.mp3"_s), QByteArray("other"));
         QVERIFY(dir.exists(u"a.mp3"_s));
+    }
+
+    void sendToAProgramGivesItTheFirstFile()
+    {
+        TestDir dir;
+        TestDir tools;
+        QVERIFY(dir.createFile(u"a b;$(touch x).mp3"_s));
+        QVERIFY(dir.createFile(u"z.mp3"_s));
+        // A program of the test's own that writes down the arguments it was started with.
+        const QString record = tools.filePath(u"record.sh"_s);
+        QVERIFY(tools.createFile(u"record.sh"_s, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.part\"\n"
+                                                 "mv \"$0.part\" \"$0.out\"\n"));
+        QVERIFY(QFile::setPermissions(record, QFile::permissions(record) | QFileDevice::ExeOwner));
+        QVERIFY(m_home->createFile(u"data/ORVEN/SendTo/record.desktop"_s,
+                                   "[Desktop Entry]\nType=Application\nName=Record\nExec=\"" +
+                                       QFile::encodeName(record) + "\" --from-menu %f\n"));
+        ListWindow w(dir.path());
+        QAction* entry = w.item(u"Send_To4"_s);
+        QVERIFY(entry);
+        QCOMPARE(entry->text(), u"Record"_s);
+        w.select({u"a b;$(touch x).mp3"_s, u"z.mp3"_s});
+        entry->trigger();
+        QTRY_VERIFY(tools.exists(u"record.sh.out"_s));
+        QCOMPARE(tools.read(u"record.sh.out"_s),
+                 "--from-menu\n" + QFile::encodeName(dir.filePath(u"a b;$(touch x).mp3"_s)) + '\n');
+        QVERIFY(!dir.exists(u"x"_s));
     }
 
     void openNeverRunsAFile_data()
