@@ -150,7 +150,6 @@ private slots:
     void inPlaceRename();
     void renameOnVolumeIgnoringCase_data();
     void renameOnVolumeIgnoringCase();
-    void editorKeepsItsUndo();
     void clicks_data();
     void clicks();
     void comboLink();
@@ -608,27 +607,6 @@ void TestFileListKeys::renameOnVolumeIgnoringCase()
         QTRY_COMPARE(boxes.texts, QStringList{message});
     QTRY_COMPARE(QDir(volume.path()).entryList(QDir::Files, QDir::Name), after);
     QCOMPARE(boxes.texts.size(), message.isEmpty() ? 0 : 1);
-}
-
-void TestFileListKeys::editorKeepsItsUndo()
-{
-    TestDir dir;
-    QVERIFY(populate(dir, {u"a.mp3"_s}));
-    ListOnFolder list(dir.path());
-    list.view.setParentDirEnabled(false);
-    list.view.UpdateFileList();
-    list.view.selectOnly(0);
-    list.view.StartRename();
-    auto* editor = list.view.findChild<QLineEdit*>(u"RenameEditor"_s);
-    QVERIFY(editor);
-    QTest::keyClick(editor, Qt::Key_End);
-    QTest::keyClicks(editor, u"zz"_s);
-    QCOMPARE(editor->text(), u"a.mp3zz"_s);
-    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(editor->text(), u"a.mp3"_s);
-    QTest::keyClick(editor, Qt::Key_Escape);
-    QTRY_VERIFY(!list.view.isRenaming());
-    QCOMPARE(namesOnDisk(dir), QStringList{u"a.mp3"_s});
 }
 
 void TestFileListKeys::clicks_data()
