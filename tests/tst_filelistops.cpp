@@ -332,6 +332,10 @@ private slots:
         const int row = w.rowOf(u"New Folder(3)"_s);
         QVERIFY(row >= 0);
         QCOMPARE(w.list->selectedRows(), QList<int>{row});
+        // Its name is open for editing at once.
+        auto* editor = w.list->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        QCOMPARE(editor->text(), u"New Folder(3)"_s);
     }
 
     void dropOnTheWindow_data()
