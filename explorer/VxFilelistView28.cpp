@@ -498,7 +498,11 @@ void TVxFilelistView28::keyPressEvent(QKeyEvent* event)
         QTreeView::keyPressEvent(event);
         return;
     }
-    if (m_keys->KeyDown(event->key(), event->modifiers()))
+    // The item view's own Ctrl+C would put the caption on the clipboard over the copied files,
+    // and its own Ctrl+A would select all whatever the shortcut settings say.
+    const bool ownKey =
+        event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll);
+    if (m_keys->KeyDown(event->key(), event->modifiers()) && !ownKey)
         QTreeView::keyPressEvent(event);
     else
         event->accept();

@@ -296,6 +296,7 @@ void TestFileListKeys::keyTable_data()
     } keys[] = {
         {"ctrl-v", Qt::Key_V, ctrl, "paste", true},
         {"ctrl-n", Qt::Key_N, ctrl, "new-folder", true},
+        {"ctrl-c", Qt::Key_C, ctrl, "copy", true},
         {"f2", Qt::Key_F2, none, "rename", true},
         {"backspace", Qt::Key_Backspace, none, "parent", false},
         {"f3", Qt::Key_F3, none, "find", false},
@@ -349,6 +350,10 @@ void TestFileListKeys::keyTable()
             QTRY_VERIFY(dir.exists(u"list/pasted.mp3"_s));
         else
             QVERIFY(!dir.exists(u"list/pasted.mp3"_s));
+    } else if (effect == "copy"_L1) {
+        const QString copied = happens ? u"list/a.mp3"_s : u"source/pasted.mp3"_s;
+        QCOMPARE(QApplication::clipboard()->mimeData()->urls(),
+                 QList<QUrl>{QUrl::fromLocalFile(dir.filePath(copied))});
     } else if (effect == "new-folder"_L1) {
         if (happens)
             QTRY_VERIFY(QFileInfo(dir.filePath(u"list/New Folder"_s)).isDir());
