@@ -72,29 +72,18 @@ QAction* addMenuAction(QMenu* menu, const char* name)
 
 QString notAFolderText(const QString& path)
 {
-    return text::languageIndex() == text::French
-               ? QStringLiteral("\u00AB %1 \u00BB n'est pas un r\u00E9pertoire.").arg(path)
-               : QStringLiteral("\"%1\" is not a folder.").arg(path);
+    return text::entry(text::WindowMessageTexts, 0).arg(path);
 }
 
 // The file list and the folder picker hold paths as text, which cannot name such a folder.
 QString notUtf8FolderText(const QString& path)
 {
-    return text::languageIndex() == text::French
-               ? QStringLiteral("La fen\u00EAtre ne peut pas ouvrir le r\u00E9pertoire \u00AB %1 "
-                                "\u00BB : son nom n'est pas en UTF-8 valide. ORVENFR --preview et "
-                                "--rename savent le lire.")
-                     .arg(path)
-               : QStringLiteral("The window cannot open the folder \"%1\": its name is not valid "
-                                "UTF-8. ORVENFR --preview and --rename can read it.")
-                     .arg(path);
+    return text::entry(text::WindowMessageTexts, 1).arg(path);
 }
 
 QString failingRowsText(int count)
 {
-    return text::languageIndex() == text::French
-               ? QStringLiteral("%1 fichier(s) ne pourront pas \u00EAtre renomm\u00E9s.").arg(count)
-               : QStringLiteral("%1 file(s) cannot be renamed.").arg(count);
+    return text::entry(text::WindowMessageTexts, 2).arg(count);
 }
 
 } // namespace

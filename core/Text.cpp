@@ -121,6 +121,17 @@ constexpr const char16_t* FileErrors[] = {
     u"Cannot read the settings file %1: %2",
 };
 
+constexpr const char16_t* WindowMessages[] = {
+    u"« %1 » n'est pas un répertoire.",
+    u"La fenêtre ne peut pas ouvrir le répertoire « %1 » : son nom n'est pas en UTF-8 valide. "
+    u"ORVENFR --preview et --rename savent le lire.",
+    u"%1 fichier(s) ne pourront pas être renommés.",
+    u"\"%1\" is not a folder.",
+    u"The window cannot open the folder \"%1\": its name is not valid UTF-8. ORVENFR --preview "
+    u"and --rename can read it.",
+    u"%1 file(s) cannot be renamed.",
+};
+
 } // namespace
 
 const Table HintTexts = {Hints, 7};
@@ -137,6 +148,7 @@ const Table ProgressTexts = {Progress, 2};
 const Table PdfExportTexts = {PdfExport, 3};
 const Table PrintTexts = {Print, 4};
 const Table FileErrorTexts = {FileErrors, 4};
+const Table WindowMessageTexts = {WindowMessages, 3};
 
 LanguageIndex languageIndex()
 {

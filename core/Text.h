@@ -39,6 +39,9 @@ extern const Table PrintTexts;
 // File failures ("%1" file, "%2" the system's reason): export not written, settings folder not
 // created (no "%2"), settings not written, settings not read
 extern const Table FileErrorTexts;
+// The main window's own warnings: not a folder ("%1" path), a folder name that is not UTF-8
+// ("%1" path), rows that cannot be renamed ("%1" count)
+extern const Table WindowMessageTexts;
 
 // Entry k of `table` in the given language; any index other than French reads English.
 QString entry(const Table& table, int k, LanguageIndex language);

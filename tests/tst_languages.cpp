@@ -26,9 +26,13 @@ struct NamedTable
 };
 
 const NamedTable kTables[] = {
-    {"status", &text::StatusTexts},         {"recovery", &text::RecoveryTexts},
-    {"completion", &text::CompletionTexts}, {"print", &text::PrintTexts},
-    {"progress", &text::ProgressTexts},     {"file-errors", &text::FileErrorTexts},
+    {"status", &text::StatusTexts},
+    {"recovery", &text::RecoveryTexts},
+    {"completion", &text::CompletionTexts},
+    {"print", &text::PrintTexts},
+    {"progress", &text::ProgressTexts},
+    {"file-errors", &text::FileErrorTexts},
+    {"window-messages", &text::WindowMessageTexts},
 };
 
 // A folder whose run stopped after its first step: its journal waits for a recovery.
