@@ -208,8 +208,6 @@ private slots:
     void previewProblems();
     void refusedDrops_data();
     void refusedDrops();
-    void oldNumberOption();
-    void playlistFollowsTheListOrder();
 };
 
 void TestTrackList::initTestCase()
@@ -567,54 +565,6 @@ void TestTrackList::refusedDrops()
     QCOMPARE(list.titles(), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
     QCOMPARE(list.column(TrackListModel::PreviewColumn), previews);
     QCOMPARE(list.commands->selectedRow(), 2);
-}
-
-// The option changes the previews at once and nothing else; turned off, they are as before.
-void TestTrackList::oldNumberOption()
-{
-    TestDir dir;
-    for (const QString& name :
-         {u"01 - Intro.mp3"_qs, u"2001 A Space Odyssey.mp3"_qs, u"00007 07_Outro.mp3"_qs})
-        QVERIFY(createTestFile(dir, {name}));
-    TrackListWindow list;
-    list.openFolder(dir);
-    list.clickHeader(1);
-    const QStringList titles{u"01 - Intro"_qs, u"07_Outro"_qs, u"2001 A Space Odyssey"_qs};
-    QCOMPARE(list.titles(), titles);
-    const QStringList kept = list.column(TrackListModel::PreviewColumn);
-    QCOMPARE(kept, (QStringList{u"00001 01 - Intro"_qs, u"00002 07_Outro"_qs,
-                                u"00003 2001 A Space Odyssey"_qs}));
-
-    list.commands->setOldNumber(trackrules::OldNumber::Drop);
-    QCOMPARE(list.column(TrackListModel::PreviewColumn),
-             (QStringList{u"00001 Intro"_qs, u"00002 Outro"_qs, u"00003 2001 A Space Odyssey"_qs}));
-    QCOMPARE(list.titles(), titles);
-    QCOMPARE(list.column(0), (QStringList{QString(), u"00007"_qs, QString()}));
-    QCOMPARE(list.model.row(0).newName, QByteArray("00001 Intro.mp3"));
-
-    list.commands->setOldNumber(trackrules::OldNumber::Keep);
-    QCOMPARE(list.column(TrackListModel::PreviewColumn), kept);
-    QCOMPARE(list.model.row(0).newName, QByteArray("00001 01 - Intro.mp3"));
-}
-
-// The playlist lists the rows in the order the user made, under their names on disk.
-void TestTrackList::playlistFollowsTheListOrder()
-{
-    TestDir dir;
-    for (const QString& name : {u"A.mp3"_qs, u"B.mp3"_qs, u"C.mp3"_qs})
-        QVERIFY(createTestFile(dir, {name}));
-    TrackListWindow list;
-    list.openFolder(dir);
-    list.clickHeader(1);
-    list.clickRow(2);
-    const QRect first = list.view->visualRect(list.model.index(0, 1));
-    list.dragRowTo(2, QPoint(first.center().x(), first.top() + 2));
-    QCOMPARE(list.titles(), (QStringList{u"C"_qs, u"A"_qs, u"B"_qs}));
-
-    const QByteArray path = dir.pathBytes() + "/list.m3u8";
-    const playlistexport::PlaylistResult result = list.commands->writePlaylist(path);
-    QVERIFY2(result.ok, qPrintable(result.errorMessage));
-    QCOMPARE(readRaw(path), QByteArray("#EXTM3U\nC.mp3\nA.mp3\nB.mp3\n"));
 }
 
 QTEST_MAIN(TestTrackList)
