@@ -10,7 +10,8 @@
 
 namespace {
 
-// The dragged row: "<process>:<model>:<row>", so that only the model it came from takes it.
+// The dragged row: "<process>:<model>:<row>:<name in hexadecimal>", so that only the model it
+// came from takes it, while the row is still where it was.
 const QString RowMimeType = QStringLiteral("application/x-orven-track-row");
 
 } // namespace
@@ -99,9 +100,14 @@ int TrackListModel::draggedRow(const QMimeData* data) const
     const QByteArray dragged = data ? data->data(RowMimeType) : QByteArray();
     if (!dragged.startsWith(source))
         return -1;
+    // The row's file goes along: rows that changed during the drag (the folder changed) do not
+    // take the drop.
+    const QList<QByteArray> rowAndName = dragged.mid(source.size()).split(':');
     bool read = false;
-    const int row = dragged.mid(source.size()).toInt(&read);
-    return read && row >= 0 && row < m_rows.size() ? row : -1;
+    const int row = rowAndName.constFirst().toInt(&read);
+    const bool same = read && rowAndName.size() == 2 && row >= 0 && row < m_rows.size() &&
+                      m_rows.at(row).nameBytes == QByteArray::fromHex(rowAndName.at(1));
+    return same ? row : -1;
 }
 
 QMimeData* TrackListModel::mimeData(const QModelIndexList& indexes) const
@@ -109,7 +115,9 @@ QMimeData* TrackListModel::mimeData(const QModelIndexList& indexes) const
     if (indexes.isEmpty() || !isRowIndex(indexes.constFirst()))
         return nullptr;
     auto* data = new QMimeData;
-    data->setData(RowMimeType, dragSource() + QByteArray::number(indexes.constFirst().row()));
+    const int row = indexes.constFirst().row();
+    data->setData(RowMimeType,
+                  dragSource() + QByteArray::number(row) + ':' + m_rows.at(row).nameBytes.toHex());
     return data;
 }
 

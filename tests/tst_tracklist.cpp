@@ -527,6 +527,7 @@ void TestTrackList::refusedDrops_data()
     QTest::newRow("copy-instead-of-move") << u"copy"_qs;
     QTest::newRow("left-the-list-before-the-drop") << u"leave"_qs;
     QTest::newRow("onto-the-dragged-row") << u"itself"_qs;
+    QTest::newRow("list-changed-during-the-drag") << u"changed"_qs;
 }
 
 // A drop that is not a move of one of the list's own rows to another place changes nothing.
@@ -551,6 +552,15 @@ void TestTrackList::refusedDrops()
         list.dragRowTo(2, top, Qt::MoveAction, &other);
     } else if (drop == u"copy") {
         list.dragRowTo(2, top, Qt::CopyAction);
+    } else if (drop == u"changed") {
+        // The dragged row's file is gone when the drop comes; its place holds another file.
+        const std::unique_ptr<QMimeData> data(list.model.mimeData({list.model.index(2, 0)}));
+        list.model.removeTrackRow(2);
+        list.model.insertTrackRow(2, list.model.row(0));
+        QDropEvent dropped(top, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(list.view->viewport(), &dropped);
+        QCOMPARE(list.titles(), (QStringList{u"A"_qs, u"B"_qs, u"A"_qs}));
+        return;
     } else if (drop == u"itself") {
         list.dragRowTo(2, list.view->visualRect(list.model.index(2, 1)).center());
     } else {
