@@ -110,6 +110,7 @@ private slots:
     void cancelBetweenGroups();
     void cancelFromTheDialog_data();
     void cancelFromTheDialog();
+    void escapeWithoutCancelRunsOn();
     void cancelFromTheWindow_data();
     void cancelFromTheWindow();
 };
@@ -233,6 +234,36 @@ void TestCancel::cancelFromTheDialog()
     verifyFolderMatchesResults(dir.pathBytes(), pairs, engine);
 }
 
+// A work that cannot be cancelled shows no button, and Escape neither stops it nor closes the
+// dialog before its end.
+void TestCancel::escapeWithoutCancelRunsOn()
+{
+    constexpr int files = 200;
+    TestDir dir;
+    const QByteArrayList pairs = pairsOf(u"reversal"_qs, files);
+    QVERIFY(renametest::createFiles(dir, pairs));
+    RenameEngine engine;
+    QVERIFY(engine.prepare(dir.pathBytes(), renametest::requestsOf(dir.pathBytes(), pairs)));
+    TOKBottomDlg1 dialog;
+    bool buttonShown = false;
+    bool dialogShown = true;
+    dialog.setRun({engine.stepCount(),
+                   [&](int row) {
+                       buttonShown = buttonShown || dialog.cancelButton()->isVisible();
+                       dialogShown = dialogShown && dialog.isVisible();
+                       if (row == 50)
+                           QTest::keyClick(&dialog, Qt::Key_Escape);
+                       return engine.runStep();
+                   },
+                   {}});
+    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+    QVERIFY(!buttonShown);
+    QVERIFY(dialogShown);
+    QVERIFY(!engine.isCancelled());
+    QCOMPARE(renamedCount(engine), files);
+    QCOMPARE(renametest::snapshot(dir.pathBytes()), renametest::placed(pairs, true));
+}
+
 void TestCancel::cancelFromTheWindow_data()
 {
     QTest::addColumn<int>("language");
@@ -270,7 +301,11 @@ void TestCancel::cancelFromTheWindow()
     });
     ModalAnswerer boxes;
     boxes.answer(QStringLiteral("&Oui"));
-    boxes.answer(QStringLiteral("OK"));
+    boxes.handle([&](QWidget* box) {
+        if (!shots.isEmpty())
+            QVERIFY(box->grab().save(shots + u"/report-"_qs + picture));
+        QTest::keyClick(box, Qt::Key_Return);
+    });
     form->SpeedButton1Click();
     QVERIFY(!boxes.unexpected);
     QCOMPARE(boxes.texts.size(), 2);

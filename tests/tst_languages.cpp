@@ -129,7 +129,12 @@ void TestLanguages::recoveryOfferFollowsTheLanguage()
     QVERIFY(interruptedRun(dir, {"a.mp3>00001 a.mp3", "b.mp3>00002 b.mp3"}));
     QStringList shown;
     ModalAnswerer boxes;
+    const QString shots = qEnvironmentVariable("SCREENSHOT_DIR");
     boxes.handle([&](QWidget* box) {
+        if (!shots.isEmpty())
+            QVERIFY(box->grab().save(
+                shots + u"/recovery-offer-"_qs +
+                QString::fromLatin1(QTest::currentDataTag()).replace(u'/', u'-') + u".png"_qs));
         for (const QPushButton* each : box->findChildren<QPushButton*>())
             shown << each->text();
         box->findChild<QPushButton*>(button)->click();
