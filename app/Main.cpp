@@ -12,13 +12,16 @@
 #include "app/TrackListCommands.h"
 #include "app/TrackListModel.h"
 #include "app/TrackPrint.h"
+#include "app/UndoCommand.h"
 #include "core/NameEscape.h"
 #include "core/Text.h"
 #include "core/TrackExport.h"
 #include "core/TrackPipeline.h"
+#include "core/UndoTexts.h"
 #include "core/rename/RenameEngine.h"
 #include "core/rename/RenameReport.h"
 #include "core/rename/RenameRequests.h"
+#include "core/rename/RunRecorder.h"
 #include "explorer/VxDirTreeCombo28.h"
 #include "explorer/VxFilelistView28.h"
 #include "platform/DirEnum.h"
@@ -127,6 +130,10 @@ void TForm1::createMenus()
     m_actions1 = menuBar()->addMenu(QString());
     m_actions1->setObjectName(QStringLiteral("Actions1"));
     m_createDir1 = addMenuAction(m_actions1, "CreateDir1");
+    m_undoRename1 = addMenuAction(m_actions1, "UndoRename1");
+    connect(m_undoRename1, &QAction::triggered, this, &TForm1::UndoRename1Click);
+    // The history may have changed in another window or by the batch mode meanwhile.
+    connect(m_actions1, &QMenu::aboutToShow, this, &TForm1::updateUndoAction);
 
     connect(m_print1, &QAction::triggered, this, &TForm1::Print1Click);
     connect(m_export1, &QAction::triggered, this, &TForm1::Export1Click);
@@ -378,6 +385,7 @@ void TForm1::ApplyLanguage()
     m_exit1->setText(text::entry(text::FileMenuTexts, 3));
     m_actions1->setTitle(text::entry(text::ActionsTexts, 0));
     m_createDir1->setText(text::entry(text::ActionsTexts, 1));
+    m_undoRename1->setText(undotexts::entry(undotexts::MenuItem));
     m_language1->setTitle(text::entry(text::LanguageTexts, 0));
     m_english1->setText(text::entry(text::LanguageTexts, 1));
     m_french1->setText(text::entry(text::LanguageTexts, 2));
@@ -460,6 +468,7 @@ void TForm1::rebuildFromFileList()
     m_folderWatcher->setFolder(drives ? QString()
                                       : QDir::cleanPath(m_vxFilelistView281->Directory()));
     m_commands->RebuildTrackList();
+    updateUndoAction();
 }
 
 void TForm1::followListedFolder()
@@ -527,9 +536,17 @@ void TForm1::SpeedButton1Click()
     QString report = renamereport::completionSummary(engine.requests(), engine.results());
     if (engine.finishError() != 0)
         report += QStringLiteral("\n\n") + renamereport::journalKeptText(engine.finishError());
+    if (const QString unrecorded =
+            runrecorder::recordRun(folder, engine.requests(), engine.results());
+        !unrecorded.isEmpty())
+        report += QStringLiteral("\n\n") + unrecorded;
     messageboxes::showReport(this, report,
                              renamereport::completionDetails(engine.requests(), engine.results()));
+    showFolderAfterRun();
+}
 
+void TForm1::showFolderAfterRun()
+{
     m_vxFilelistView281->setDirectory(m_vxDirTreeCombo281->SelectedPath());
     m_vxFilelistView281->UpdateFileList();
     rebuildFromFileList();
@@ -537,6 +554,30 @@ void TForm1::SpeedButton1Click()
     m_commands->applyColumnCaptions();
     m_commands->setSortMarker(0);
     m_commands->UpdatePreview();
+}
+
+void TForm1::UndoRename1Click()
+{
+    const QByteArray folder = m_commands->folder();
+    if (folder.isEmpty())
+        return;
+    // Changes on disk wait until the undo is over and the list has been read again.
+    m_folderWatcher->hold();
+    const auto release = qScopeGuard([this] { m_folderWatcher->release(); });
+    if (renaming::RenameRecovery::hasJournal(folder)) {
+        settlePendingRun(folder);
+        return;
+    }
+    if (undocommand::undoLastRun(this, m_progressDialog, folder))
+        showFolderAfterRun();
+    else
+        updateUndoAction();
+}
+
+void TForm1::updateUndoAction()
+{
+    const QByteArray folder = m_commands->folder();
+    m_undoRename1->setEnabled(!folder.isEmpty() && undocommand::canUndo(folder));
 }
 
 void TForm1::settlePendingRun(const QByteArray& folder)

@@ -56,6 +56,8 @@ public:
     // window stays at "Drives".
     void openStartFolder(const QByteArray& path);
     void SpeedButton1Click();
+    // Actions > Undo last rename: the folder's last recorded run is taken back.
+    void UndoRename1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
     void SpeedButton4Click();
@@ -87,6 +89,10 @@ private:
     void followListedFolder();
     // A run cut off in the folder is settled before anything else is renamed there.
     void settlePendingRun(const QByteArray& folder);
+    // After a run or an undo: the folder read again, the rows in number order with previews.
+    void showFolderAfterRun();
+    // Enabled when the folder shown has a recorded run that can be undone.
+    void updateUndoAction();
     // The rows as print and export write them: the current number and the title.
     QList<TrackLine> trackLines() const;
 
@@ -103,6 +109,7 @@ private:
     QAction* m_exportPdf1 = nullptr;
     QAction* m_exit1 = nullptr;
     QAction* m_createDir1 = nullptr;
+    QAction* m_undoRename1 = nullptr;
     QAction* m_english1 = nullptr;
     QAction* m_french1 = nullptr;
     QAction* m_about1 = nullptr;

@@ -4,6 +4,7 @@
 #include "core/rename/RenameRecovery.h"
 #include "core/rename/RenameReport.h"
 #include "core/rename/RenameTexts.h"
+#include "core/rename/RunRecorder.h"
 #include "platform/ui/WaitCursor.h"
 
 #include <QMessageBox>
@@ -143,7 +144,13 @@ bool offerRecovery(QWidget* parent, const QByteArray& folderPath)
         WaitCursor wait;
         recovery.carryOut(action);
     }
-    messageboxes::showWarning(parent, renamereport::recoveryText(recovery, action));
+    QString report = renamereport::recoveryText(recovery, action);
+    // Recorded once the run is settled for good: a journal left behind is recovered again.
+    if (recovery.journalRemoved()) {
+        if (const QString unrecorded = runrecorder::recordRecovery(recovery); !unrecorded.isEmpty())
+            report += QStringLiteral("\n\n") + unrecorded;
+    }
+    messageboxes::showWarning(parent, report);
     return recovery.journalRemoved();
 }
 

@@ -67,8 +67,7 @@ int undo(const QByteArray& folderPath, QTextStream& out, QTextStream& err)
     }
     undo.judge();
     if (const int e = undo.markUndoing(); e != 0) {
-        err << "The rename history could not be written (" << platform::sysErrorText(e)
-            << "); nothing was renamed.\n";
+        err << undotexts::entry(undotexts::UndoNotStarted).arg(platform::sysErrorText(e)) << '\n';
         return 1;
     }
     renaming::RenameEngine engine;
@@ -89,7 +88,8 @@ int undo(const QByteArray& folderPath, QTextStream& out, QTextStream& err)
     if (engine.finishError() != 0)
         err << renamereport::journalKeptText(engine.finishError()) << '\n';
     if (settleError != 0)
-        err << "The rename history could not be written: " << platform::sysErrorText(settleError)
+        err << undotexts::entry(undotexts::HistoryNotWritten)
+                   .arg(platform::sysErrorText(settleError))
             << '\n';
     return failed > 0 || engine.finishError() != 0 || settleError != 0 ? 1 : 0;
 }

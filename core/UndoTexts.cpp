@@ -28,6 +28,8 @@ constexpr const char16_t* Entries[] = {
     u"le fichier est trop grand",
     u"le fichier est tronqué, modifié ou n'est pas un historique",
     u"il nomme un fichier hors du répertoire",
+    u"L'historique des renommages n'a pas pu être écrit : %1",
+    u"L'historique des renommages n'a pas pu être écrit (%1) ; rien n'a été renommé.",
     u"&Undo last rename",
     u"Undo the rename of %1? %2 file(s) get back the names they had before it.",
     u"No rename run of this folder is recorded: there is nothing to undo.",
@@ -48,6 +50,8 @@ constexpr const char16_t* Entries[] = {
     u"the file is too large",
     u"the file is cut off, altered or not a history",
     u"it names a file outside the folder",
+    u"The rename history could not be written: %1",
+    u"The rename history could not be written (%1), so nothing was renamed.",
 };
 
 static_assert(std::size(Entries) == 2 * EntryCount);

@@ -46,8 +46,8 @@ QString failureReason(const RenameRowResult& result)
     return result.text();
 }
 
-// Failures of one file, as opposed to those of the whole run (the folder, its journal): a run
-// that failed as a whole can be undone again later.
+// Failures of one file, as opposed to those of the whole run (the folder, its journal, a
+// cancel): the rest of a run stopped as a whole can be undone later.
 bool concernsTheFile(RenameStatus status)
 {
     switch (status) {
@@ -189,9 +189,8 @@ void RenameUndo::settleRun(RunHistory& history, int index, const NameSet& back, 
         history.runs().erase(history.runs().begin() + index);
         return;
     }
-    const bool nothingHappened = kept.size() == run.files.size() && !leftAlone;
     run.files = std::move(kept);
-    run.state = nothingHappened ? RecordedRun::State::Done : RecordedRun::State::Undone;
+    run.state = leftAlone ? RecordedRun::State::Undone : RecordedRun::State::Done;
 }
 
 } // namespace renaming

@@ -70,8 +70,8 @@ public:
     const std::vector<UndoOutcome>& outcomes() const { return m_outcomes; }
 
     // Takes off run `index` the files whose recorded new names are in `back`: the run goes when
-    // none is left; it stays as undone with the others, or, when nothing went back and nothing
-    // was left alone, as a run that can still be undone.
+    // none is left; the others stay, as undone when the undo left some file alone (so Undo
+    // goes on to the run before), else as a run whose rest can still be undone.
     static void settleRun(RunHistory& history, int index, const NameSet& back, bool leftAlone);
 
 private:
