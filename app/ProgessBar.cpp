@@ -11,6 +11,7 @@
 #include <QMetaObject>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QTimer>
 #include <QWindow>
@@ -68,40 +69,33 @@ void TOKBottomDlg1::FormActivate()
     m_cancelButton->setVisible(bool(run.cancel));
     m_cancelButton->setEnabled(true);
     m_cancel = run.cancel;
+    // However the run ends, a failed step included (the application's error box reports it),
+    // the dialog closes, or the program would wait on it forever.
+    const auto ended = qScopeGuard([this] {
+        m_cancel = nullptr;
+        m_cancelButton->setEnabled(false);
+        m_timer->start();
+    });
     waitUntilExposed();
-    {
-        const QScopedValueRollback<bool> running(m_running, true);
-        WaitCursor wait;
-        try {
-            int shownPercent = 0;
-            for (int row = 0; row < run.count; ++row) {
-                const bool more = run.step(row);
-                showDone(row + 1, run.count);
-                if (!more)
-                    break;
-                // The run holds the event loop, so the dialog is painted and takes in its events
-                // (a click on Cancel) here, once per percent so that a long run does not spend
-                // its time painting.
-                const int percent = int(qint64(row + 1) * 100 / run.count);
-                if (percent != shownPercent) {
-                    shownPercent = percent;
-                    m_progressBar->repaint();
-                    m_countText->repaint();
-                    QCoreApplication::processEvents();
-                }
-            }
-        } catch (...) {
-            // A failed step is reported by the application's error box; the dialog must still
-            // close, or the program would wait on it forever.
-            m_cancel = nullptr;
-            m_cancelButton->setEnabled(false);
-            m_timer->start();
-            throw;
+    const QScopedValueRollback<bool> running(m_running, true);
+    WaitCursor wait;
+    int shownPercent = 0;
+    for (int row = 0; row < run.count; ++row) {
+        const bool more = run.step(row);
+        showDone(row + 1, run.count);
+        if (!more)
+            break;
+        // The run holds the event loop, so the dialog is painted and takes in its events (a
+        // click on Cancel) here, once per percent so that a long run does not spend its time
+        // painting.
+        const int percent = int(qint64(row + 1) * 100 / run.count);
+        if (percent != shownPercent) {
+            shownPercent = percent;
+            m_progressBar->repaint();
+            m_countText->repaint();
+            QCoreApplication::processEvents();
         }
     }
-    m_cancel = nullptr;
-    m_cancelButton->setEnabled(false);
-    m_timer->start();
 }
 
 void TOKBottomDlg1::requestCancel()
