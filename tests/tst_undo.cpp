@@ -7,6 +7,7 @@
 #include "core/rename/RunRecorder.h"
 #include "platform/SyncedFolder.h"
 #include "tests/support/BatchRun.h"
+#include "tests/support/FuseVolume.h"
 #include "tests/support/RenameRun.h"
 #include "tests/support/TestDir.h"
 
@@ -127,6 +128,8 @@ private slots:
     void undoRestoresEveryNameAndContent();
     void filesChangedSinceAreLeftAlone_data();
     void filesChangedSinceAreLeftAlone();
+    void fatVolumeJudgesByNameAndSize_data();
+    void fatVolumeJudgesByNameAndSize();
     void undoAgainTakesBackTheRunBefore_data();
     void undoAgainTakesBackTheRunBefore();
     void damagedHistoryIsRefused_data();
@@ -260,6 +263,47 @@ void TestUndo::filesChangedSinceAreLeftAlone()
         QCOMPARE(history.runs()[0].state, RecordedRun::State::Undone);
         QCOMPARE(history.runs()[0].files.size(), size_t(1));
     }
+}
+
+void TestUndo::fatVolumeJudgesByNameAndSize_data()
+{
+    QTest::addColumn<QByteArray>("replacement");
+    QTest::addColumn<bool>("back");
+    QTest::newRow("untouched/goes-back") << QByteArray() << true;
+    QTest::newRow("same-size-newcomer/taken-for-the-file")
+        << QByteArray("content of b.mp3") << true;
+    QTest::newRow("other-size/left-alone") << QByteArray("a longer newcomer") << false;
+}
+
+// A FAT volume gives a file a new inode number when it is mounted again (and here one per
+// spelling): the name and the size tell the file the run left.
+void TestUndo::fatVolumeJudgesByNameAndSize()
+{
+    QFETCH(QByteArray, replacement);
+    QFETCH(bool, back);
+    const FuseVolume volume(FuseVolume::Kind::Fat);
+    if (!volume.isMounted())
+        QSKIP(volume.skipReason());
+    const QByteArray path = QFile::encodeName(volume.path());
+    const QByteArrayList pairs{"a.mp3>01 a.mp3", "b.mp3>02 b.mp3"};
+    for (const QByteArray& pair : pairs) {
+        QFile file(QFile::decodeName(path + '/' + pair.left(pair.indexOf('>'))));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("content of " + pair.left(pair.indexOf('>')));
+    }
+    QCOMPARE(runAndRecord(path, pairs), QString());
+    if (!replacement.isEmpty()) {
+        QFile file(QFile::decodeName(path + "/02 b.mp3"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(replacement);
+    }
+    std::vector<renaming::UndoOutcome> outcomes;
+    QVERIFY(undoLast(path, &outcomes));
+    QCOMPARE(outcomes.size(), size_t(2));
+    QVERIFY(outcomes[0].back);
+    QCOMPARE(outcomes[1].back, back);
+    QCOMPARE(contents(path).contains("b.mp3"), back);
+    QCOMPARE(contents(path).value("a.mp3"), QByteArray("content of a.mp3"));
 }
 
 void TestUndo::undoAgainTakesBackTheRunBefore_data()

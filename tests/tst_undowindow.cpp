@@ -158,7 +158,14 @@ void TestUndoWindow::undoFromTheActionsMenu()
                        french ? QStringLiteral("d-undo-menu-fr.png")
                               : QStringLiteral("d-undo-menu-en.png"));
     ModalAnswerer boxes;
-    boxes.answer(QStringLiteral("&Oui"));
+    boxes.handle([french](QWidget* modal) {
+        const QString folder = qEnvironmentVariable("SCREENSHOT_DIR");
+        if (!folder.isEmpty())
+            QVERIFY(modal->grab().save(folder + QStringLiteral("/d-undo-question-%1.png")
+                                                    .arg(QLatin1String(french ? "fr" : "en"))));
+        // Return presses the default button, Oui.
+        QTest::keyClick(modal, Qt::Key_Return);
+    });
     boxes.answer(QStringLiteral("OK"));
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(undo).center());
     QTRY_COMPARE(boxes.texts.size(), 2);
