@@ -111,6 +111,7 @@ private slots:
     void cancelFromTheDialog_data();
     void cancelFromTheDialog();
     void escapeWithoutCancelRunsOn();
+    void cancelAfterRefusedPrepare();
     void cancelFromTheWindow_data();
     void cancelFromTheWindow();
 };
@@ -262,6 +263,25 @@ void TestCancel::escapeWithoutCancelRunsOn()
     QVERIFY(!engine.isCancelled());
     QCOMPARE(renamedCount(engine), files);
     QCOMPARE(renametest::snapshot(dir.pathBytes()), renametest::placed(pairs, true));
+}
+
+// An engine prepared for one run and then refused a folder: a cancel finds no group of the first
+// plan and every row keeps the reason of the refusal.
+void TestCancel::cancelAfterRefusedPrepare()
+{
+    TestDir dir;
+    const QByteArrayList pairs = pairsOf(u"reversal"_qs, 20);
+    QVERIFY(renametest::createFiles(dir, pairs));
+    RenameEngine engine;
+    QVERIFY(engine.prepare(dir.pathBytes(), renametest::requestsOf(dir.pathBytes(), pairs)));
+    QVERIFY(!engine.prepare(dir.pathBytes() + "/missing",
+                            renametest::requestsOf(dir.pathBytes(), pairs)));
+    engine.cancel();
+    engine.run();
+    QVERIFY(engine.isFinished());
+    for (const renaming::RenameRowResult& result : engine.results())
+        QCOMPARE(result.status, RenameStatus::FolderUnavailable);
+    QCOMPARE(renametest::snapshot(dir.pathBytes()), renametest::placed(pairs, false));
 }
 
 void TestCancel::cancelFromTheWindow_data()

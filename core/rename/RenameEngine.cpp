@@ -77,6 +77,10 @@ bool RenameEngine::prepare(const QByteArray& folderPath, const std::vector<Renam
     for (size_t i = 0; i < requests.size(); ++i)
         m_results[i].currentName = requests[i].oldName;
     m_plan = RenamePlan();
+    // A cancel after a prepare that fails early must find no group of an earlier run.
+    m_state.clear();
+    m_maxState.clear();
+    m_settled.clear();
     m_stepGroup.assign(requests.size(), -1);
     m_stepIndex.assign(requests.size(), -1);
     m_stepsDone = 0;
