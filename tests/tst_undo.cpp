@@ -137,6 +137,8 @@ private slots:
     void historyFollowsTheFolderNotItsPath();
     void batchHistoryAndUndo_data();
     void batchHistoryAndUndo();
+    void batchRecoveryRecordsTheRunItFinished_data();
+    void batchRecoveryRecordsTheRunItFinished();
     void undoKilledAndRecoveredLosesNothing();
 };
 
@@ -470,6 +472,39 @@ void TestUndo::batchHistoryAndUndo()
     QVERIFY2(QRegularExpression(err).match(outcome.err).hasMatch(), qPrintable(outcome.err));
     if (arguments.constFirst() == "--undo" && code == 0)
         QCOMPARE(contents(path).keys(), (QByteArrayList{"00001 a.mp3", "00002 b.mp3"}));
+}
+
+void TestUndo::batchRecoveryRecordsTheRunItFinished_data()
+{
+    QTest::addColumn<QByteArray>("action");
+    QTest::addColumn<QString>("history");
+    QTest::newRow("finished/recorded") << QByteArray("finish") << QStringLiteral("\t3 files\n");
+    QTest::newRow("rolled-back/nothing-to-record")
+        << QByteArray("rollback") << QStringLiteral("No rename run of this folder is recorded.\n");
+}
+
+// A run stopped after its first step, as a crash stops it, then settled with --recover.
+void TestUndo::batchRecoveryRecordsTheRunItFinished()
+{
+    QFETCH(QByteArray, action);
+    QFETCH(QString, history);
+    const QByteArrayList pairs{"a.mp3>b.mp3", "b.mp3>c.mp3", "c.mp3>a.mp3"};
+    TestDir dir;
+    const QByteArray path = dir.pathBytes();
+    QVERIFY(createFiles(dir, pairs));
+    {
+        renaming::RenameEngine engine;
+        engine.setSwapsAllowed(false);
+        QVERIFY(engine.prepare(path, requestsOf(path, pairs)));
+        QVERIFY(engine.runStep());
+    }
+    QCOMPARE(runBatch({"--recover", path, action}).code, 0);
+    const Outcome listed = runBatch({"--history", path});
+    QVERIFY2(listed.out.endsWith(history), qPrintable(listed.out));
+    if (action == "finish") {
+        QCOMPARE(runBatch({"--undo", path}).code, 0);
+        QCOMPARE(contents(path), placed(pairs, false));
+    }
 }
 
 // An undo killed at seeded points (its renames, its journal's and its history's writes and
