@@ -135,7 +135,7 @@ void TestDialogTexts::progressTextsFit_data()
     QTest::newRow("english/hundred-thousand") << int(text::English) << 100000;
 }
 
-// The count under the bar fits at the sizes a big folder gives.
+// The count under the bar fits at the sizes a big folder gives, and so does the Cancel button.
 void TestDialogTexts::progressTextsFit()
 {
     QFETCH(int, language);
@@ -145,11 +145,14 @@ void TestDialogTexts::progressTextsFit()
     QStringList wrong;
     progress.setRun({rows,
                      [&](int row) {
-                         if (row == rows - 1)
+                         if (row == rows - 1) {
                              wrong = overflowing(progress);
+                             if (!progress.cancelButton()->isVisible())
+                                 wrong.append(u"CancelButton hidden"_qs);
+                         }
                          return true;
                      },
-                     {}});
+                     [] {}});
     QTimer watchdog;
     watchdog.setSingleShot(true);
     connect(&watchdog, &QTimer::timeout, &progress, &QDialog::reject);
