@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextDocument>
