@@ -34,9 +34,15 @@ bool undoLastRun(QWidget* parent, TOKBottomDlg1* progress, const QByteArray& fol
     }
     if (!messageboxes::askConfirmation(parent, undoreport::question(undo.run())))
         return false;
+    bool judged = false;
     {
         WaitCursor wait;
-        undo.judge();
+        judged = undo.judge();
+    }
+    if (!judged) {
+        messageboxes::showWarning(parent,
+                                  renaming::statusText(renaming::RenameStatus::FolderUnavailable));
+        return false;
     }
     // Recorded before the first rename: a recovery of this undo must not take it for a run.
     if (const int e = undo.markUndoing(); e != 0) {

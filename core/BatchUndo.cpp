@@ -65,7 +65,10 @@ int undo(const QByteArray& folderPath, QTextStream& out, QTextStream& err)
     case RunHistory::Load::Ok:
         break;
     }
-    undo.judge();
+    if (!undo.judge()) {
+        err << renaming::statusText(renaming::RenameStatus::FolderUnavailable) << '\n';
+        return 1;
+    }
     if (const int e = undo.markUndoing(); e != 0) {
         err << undotexts::entry(undotexts::UndoNotStarted).arg(platform::sysErrorText(e)) << '\n';
         return 1;

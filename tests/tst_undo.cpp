@@ -76,8 +76,7 @@ bool undoLast(const QByteArray& path, std::vector<renaming::UndoOutcome>* outcom
     RenameUndo undo(path);
     if (undo.load() != RunHistory::Load::Ok)
         return false;
-    undo.judge();
-    if (undo.markUndoing() != 0)
+    if (!undo.judge() || undo.markUndoing() != 0)
         return false;
     renaming::RenameEngine engine;
     if (!undo.requests().empty() && engine.prepare(path, undo.requests()))

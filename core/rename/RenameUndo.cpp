@@ -92,10 +92,12 @@ RunHistory::Load RenameUndo::load()
     return load;
 }
 
-void RenameUndo::judge()
+bool RenameUndo::judge()
 {
     m_files.clear();
     const platform::SyncedFolder folder(m_folderPath);
+    if (!folder.isOpen())
+        return false;
     const bool stableInodes = platform::exchangesWithStableInodes(folder);
     InodeIndex index(folder);
     for (const RecordedFile& recorded : run().files) {
@@ -124,6 +126,7 @@ void RenameUndo::judge()
         }
         m_files.push_back(file);
     }
+    return true;
 }
 
 std::vector<RenameRequest> RenameUndo::requests() const

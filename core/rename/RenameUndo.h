@@ -57,7 +57,8 @@ public:
     // The run that is undone; only after load() said Ok.
     const RecordedRun& run() const { return m_history.runs()[size_t(m_run)]; }
 
-    void judge();
+    // False, judging nothing, when the folder cannot be opened: its files are not known gone.
+    bool judge();
     const std::vector<File>& files() const { return m_files; }
     std::vector<RenameRequest> requests() const;
 
