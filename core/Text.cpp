@@ -80,9 +80,9 @@ constexpr const char16_t* Report[] = {
     u"%1 fichier(s) sur %2 ont leur nouveau nom ; %3 n'ont pas été renommés.",
     u"(et %1 de plus)",
     u"Les détails donnent la liste complète des fichiers qui n'ont pas été renommés.",
-    u"Un renommage interrompu attend dans ce répertoire : il faut d'abord l'achever ou "
-    u"l'annuler. La liste montre ensuite le répertoire tel qu'il est, et les fichiers peuvent "
-    u"être renommés à nouveau.",
+    u"Un renommage interrompu attend dans ce répertoire : il faut d'abord l'achever ou le "
+    u"défaire. La liste montre ensuite le répertoire tel qu'il est, et les fichiers peuvent être "
+    u"renommés à nouveau.",
     u"%1 of %2 file(s) have their new name; %3 were not renamed.",
     u"(and %1 more)",
     u"The details list every file that was not renamed.",
