@@ -16,6 +16,7 @@
 #include "core/NameEscape.h"
 #include "core/Text.h"
 #include "core/TrackExport.h"
+#include "core/TrackOptionTexts.h"
 #include "core/TrackPipeline.h"
 #include "core/UndoTexts.h"
 #include "core/rename/RenameEngine.h"
@@ -29,6 +30,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
@@ -40,6 +42,7 @@
 #include <QPrinter>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QTime>
@@ -64,6 +67,14 @@ QFileDialog* saveDialog(QWidget* parent, const char* objectName, const QString& 
     dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     return dialog;
+}
+
+// The program's own settings beside ORVENFR.cfg, whose three lines stay as they are.
+constexpr char DropOldNumbersKey[] = "TrackList/DropOldNumbers";
+
+QSettings programSettings()
+{
+    return QSettings(QStringLiteral("ORVEN"), QStringLiteral("ORVENFR"));
 }
 
 QAction* addMenuAction(QMenu* menu, const char* name)
@@ -243,6 +254,9 @@ void TForm1::createCentralControls()
     m_spinEdit2 = new SpinEdit(1, 99999, m_groupBox1);
     m_spinEdit2->setObjectName(QStringLiteral("SpinEdit2"));
     m_spinEdit2->setGeometry(160, 32, 121, 26);
+    m_oldNumberBox = new QCheckBox(m_groupBox1);
+    m_oldNumberBox->setObjectName(QStringLiteral("OldNumberBox"));
+    m_oldNumberBox->move(304, 35);
     layout->addWidget(m_groupBox1);
 
     m_vxDirTreeCombo281 = new TVxDirTreeCombo28(central);
@@ -305,6 +319,7 @@ void TForm1::createCentralControls()
     connect(m_folderWatcher, &ListedFolderWatcher::changed, this, &TForm1::followListedFolder);
     connect(m_spinEdit1, &SpinEdit::changed, this, &TForm1::SpinEdit1Change);
     connect(m_spinEdit2, &SpinEdit::changed, this, &TForm1::SpinEdit2Change);
+    connect(m_oldNumberBox, &QCheckBox::toggled, this, &TForm1::OldNumberBoxClick);
 
     auto* statusBar = new QStatusBar(this);
     statusBar->setObjectName(QStringLiteral("StatusBar1"));
@@ -316,7 +331,11 @@ void TForm1::createCentralControls()
     m_richEdit1->setVisible(false);
 
     m_saveDialog2 = saveDialog(this, "SaveDialog2", QStringLiteral("txt"));
-    m_saveDialog2->setNameFilter(QStringLiteral("DB text (*.txt)"));
+    connect(m_saveDialog2, &QFileDialog::filterSelected, this, [this](const QString& filter) {
+        m_saveDialog2->setDefaultSuffix(filter == text::entry(text::PlaylistTexts, 0)
+                                            ? QStringLiteral("m3u8")
+                                            : QStringLiteral("txt"));
+    });
     m_saveDialog3 = saveDialog(this, "SaveDialog3", QStringLiteral("pdf"));
 
     QWidget::setTabOrder(m_listView1, m_spinEdit1);
@@ -362,6 +381,7 @@ void TForm1::FormCreate()
 
 void TForm1::LoadSettings()
 {
+    m_oldNumberBox->setChecked(programSettings().value(QLatin1String(DropOldNumbersKey)).toBool());
     const text::LanguageIndex language = m_settings.load();
     (language == text::English ? m_english1 : m_french1)->setChecked(true);
     text::setLanguageIndex(language);
@@ -381,6 +401,9 @@ void TForm1::ApplyLanguage()
     m_print1->setText(text::entry(text::FileMenuTexts, 1));
     m_export1->setText(text::entry(text::FileMenuTexts, 2));
     m_exportPdf1->setText(text::entry(text::PdfExportTexts, 0));
+    m_saveDialog2->setNameFilters(
+        {QStringLiteral("DB text (*.txt)"), text::entry(text::PlaylistTexts, 0)});
+    m_saveDialog2->setDefaultSuffix(QStringLiteral("txt"));
     m_saveDialog3->setNameFilter(text::entry(text::PdfExportTexts, 1));
     m_exit1->setText(text::entry(text::FileMenuTexts, 3));
     m_actions1->setTitle(text::entry(text::ActionsTexts, 0));
@@ -400,6 +423,8 @@ void TForm1::ApplyLanguage()
     m_label2->setText(text::entry(text::OperationTexts, 2));
     m_label1->adjustSize();
     m_label2->adjustSize();
+    m_oldNumberBox->setText(text::entry(text::OldNumberTexts, 0));
+    m_oldNumberBox->adjustSize();
     // Without the catalogue Qt's dialogs stay English; the program works on.
     qttranslations::apply(text::languageIndex());
 }
@@ -514,8 +539,8 @@ void TForm1::SpeedButton1Click()
         return;
     }
     // The run renames what the user confirmed, whatever happens while the question is open.
-    const std::vector<renaming::RenameRequest> requests =
-        renamerequests::requestsOf(m_model->rows(), m_spinEdit1->value(), m_spinEdit2->value());
+    const std::vector<renaming::RenameRequest> requests = renamerequests::requestsOf(
+        m_model->rows(), m_spinEdit1->value(), m_spinEdit2->value(), m_commands->oldNumber());
     QString question = text::entry(text::MessageTexts, 0);
     if (const int failing = m_commands->failingRowCount(); failing > 0)
         question += u'\n' + failingRowsText(failing);
@@ -650,7 +675,25 @@ void TForm1::Export1Click()
     }
     if (m_saveDialog2->exec() != QDialog::Accepted || m_saveDialog2->selectedFiles().isEmpty())
         return;
-    ExportTrackList(m_saveDialog2->selectedFiles().constFirst());
+    const QString fileName = m_saveDialog2->selectedFiles().constFirst();
+    if (m_saveDialog2->selectedNameFilter() == text::entry(text::PlaylistTexts, 0))
+        ExportPlaylist(fileName);
+    else
+        ExportTrackList(fileName);
+}
+
+void TForm1::ExportPlaylist(const QString& fileName)
+{
+    const playlistexport::PlaylistResult result =
+        m_commands->writePlaylist(platform::encodePath(fileName));
+    if (!result.ok)
+        messageboxes::showError(this, result.errorMessage);
+}
+
+void TForm1::OldNumberBoxClick(bool checked)
+{
+    m_commands->setOldNumber(checked ? trackrules::OldNumber::Drop : trackrules::OldNumber::Keep);
+    programSettings().setValue(QLatin1String(DropOldNumbersKey), checked);
 }
 
 void TForm1::ExportTrackList(const QString& fileName)

@@ -7,6 +7,7 @@
 
 class QAction;
 class QActionGroup;
+class QCheckBox;
 class QFileDialog;
 class ListedFolderWatcher;
 class QGroupBox;
@@ -68,6 +69,10 @@ public:
     void Export1Click();
     // Writes the track list's export file; a failure is reported in the error box.
     void ExportTrackList(const QString& fileName);
+    // Writes the rows' playlist; a failure is reported in the error box.
+    void ExportPlaylist(const QString& fileName);
+    // The option is remembered in the program's settings at once.
+    void OldNumberBoxClick(bool checked);
     void ExportPdf1Click();
     // Writes the pages Print would send to a PDF file; a failure is reported in the error box.
     void ExportTrackListPdf(const QString& fileName);
@@ -123,6 +128,7 @@ private:
     QLabel* m_label2 = nullptr;
     SpinEdit* m_spinEdit1 = nullptr;
     SpinEdit* m_spinEdit2 = nullptr;
+    QCheckBox* m_oldNumberBox = nullptr;
     TVxDirTreeCombo28* m_vxDirTreeCombo281 = nullptr;
     TVxFilelistView28* m_vxFilelistView281 = nullptr;
     QTreeView* m_listView1 = nullptr;
