@@ -131,6 +131,7 @@ private slots:
     void fatVolumeJudgesByNameAndSize();
     void undoAgainTakesBackTheRunBefore_data();
     void undoAgainTakesBackTheRunBefore();
+    void historyKeepsTheLastRuns();
     void damagedHistoryIsRefused_data();
     void damagedHistoryIsRefused();
     void historyFollowsTheFolderNotItsPath();
@@ -338,6 +339,31 @@ void TestUndo::undoAgainTakesBackTheRunBefore()
     QVERIFY(undoLast(path));
     QCOMPARE(contents(path), expected);
     QVERIFY(!canUndo(path));
+}
+
+// Runs beyond what the history keeps drop the oldest; each run kept can still be undone, newest
+// first.
+void TestUndo::historyKeepsTheLastRuns()
+{
+    TestDir dir;
+    const QByteArray path = dir.pathBytes();
+    QVERIFY(createFiles(dir, {"0.mp3>1.mp3"}));
+    constexpr int kRuns = 3 * RunHistory::kKeptRuns;
+    for (int i = 0; i < kRuns; ++i) {
+        const QByteArray pair =
+            QByteArray::number(i) + ".mp3>" + QByteArray::number(i + 1) + ".mp3";
+        QCOMPARE(runAndRecord(path, {pair}), QString());
+    }
+    RunHistory history(path);
+    QCOMPARE(history.load(), RunHistory::Load::Ok);
+    QVERIFY(int(history.runs().size()) >= RunHistory::kKeptRuns);
+    QVERIFY(int(history.runs().size()) < kRuns);
+    const int kept = int(history.runs().size());
+    QCOMPARE(history.runs().back().files.at(0).newName, QByteArray::number(kRuns) + ".mp3");
+    for (int i = 0; i < kept; ++i)
+        QVERIFY(undoLast(path));
+    QVERIFY(!canUndo(path));
+    QCOMPARE(contents(path).keys(), QByteArrayList{QByteArray::number(kRuns - kept) + ".mp3"});
 }
 
 void TestUndo::damagedHistoryIsRefused_data()
