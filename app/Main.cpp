@@ -693,7 +693,15 @@ void TForm1::ExportPlaylist(const QString& fileName)
 void TForm1::OldNumberBoxClick(bool checked)
 {
     m_commands->setOldNumber(checked ? trackrules::OldNumber::Drop : trackrules::OldNumber::Keep);
-    programSettings().setValue(QLatin1String(DropOldNumbersKey), checked);
+    QSettings settings = programSettings();
+    // Loading the settings sets the box too: nothing to write then.
+    if (settings.value(QLatin1String(DropOldNumbersKey)).toBool() == checked)
+        return;
+    settings.setValue(QLatin1String(DropOldNumbersKey), checked);
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        messageboxes::showError(this, text::entry(text::OldNumberTexts, 1)
+                                          .arg(QDir::toNativeSeparators(settings.fileName())));
 }
 
 void TForm1::ExportTrackList(const QString& fileName)

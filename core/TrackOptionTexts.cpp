@@ -6,7 +6,10 @@ namespace {
 
 constexpr const char16_t* OldNumber[] = {
     u"Retirer l'ancien numéro des titres",
+    u"Le choix n'a pas pu être enregistré dans « %1 » ; il vaut jusqu'à la fermeture du "
+    u"programme.",
     u"Drop the old track number from titles",
+    u"The choice could not be saved in \"%1\"; it holds until the program is closed.",
 };
 
 constexpr const char16_t* Playlist[] = {
@@ -24,7 +27,7 @@ constexpr const char16_t* Playlist[] = {
 
 } // namespace
 
-const Table OldNumberTexts = {OldNumber, 1};
+const Table OldNumberTexts = {OldNumber, 2};
 const Table PlaylistTexts = {Playlist, 4};
 
 } // namespace text

@@ -6,7 +6,7 @@
 // interface text tables.
 namespace text {
 
-extern const Table OldNumberTexts; // the Operation group's check box
+extern const Table OldNumberTexts; // the Operation group's check box, not saved ("%1" file)
 // save dialog's file type, write failure ("%1" file, "%2" reason), name with a line break ("%1"),
 // the reason for a path that names a folder
 extern const Table PlaylistTexts;

@@ -7,8 +7,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -86,6 +88,23 @@ private slots:
         // The settings file keeps its three lines: the option is not among them.
         QCOMPARE(w.dir.read(QStringLiteral("exe/ORVENFR.cfg")),
                  SettingsFile::bytesForLanguage(text::English));
+    }
+
+    // A choice that cannot be saved is reported, and holds until the window closes.
+    void optionThatCannotBeSaved()
+    {
+        const QString file =
+            QSettings(QStringLiteral("ORVEN"), QStringLiteral("ORVENFR")).fileName();
+        QFile::remove(file);
+        QVERIFY(QDir().mkpath(file));
+        const auto cleanup = qScopeGuard([&file] { QDir().rmdir(file); });
+        Window w;
+        ModalAnswerer boxes({QMessageBox::Ok});
+        w.option()->click();
+        QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY2(boxes.texts.constFirst().contains(file), qPrintable(boxes.texts.constFirst()));
+        QVERIFY(w.option()->isChecked());
+        QCOMPARE(w.previews().constFirst(), u"00001 Intro"_qs);
     }
 
     void optionTexts_data()
