@@ -13,7 +13,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontInfo>
@@ -21,6 +23,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -31,6 +34,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
+#include <QUrl>
 
 #include <cstdio>
 #include <cstring>
@@ -527,6 +531,33 @@ private slots:
         QCOMPARE(rows.at(2).subItem(TrackRow::Title), QStringLiteral("Intro"));
         QCOMPARE(w.header(0), QStringLiteral("Number *"));
         QCOMPARE(w.header(1), QStringLiteral("File name"));
+    }
+
+    // A file manager's drop lands on whatever control is under the pointer; over the track
+    // list it still copies into the folder shown, and the new track joins the list.
+    void filesDroppedOverTheTrackListAreCopiedIntoTheFolder()
+    {
+        Window w(EnglishFile);
+        QVERIFY(w.dir.createFile(QStringLiteral("music/00001 A.mp3"), "a"));
+        QVERIFY(w.dir.createFile(QStringLiteral("elsewhere/New.mp3"), "new"));
+        w.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+        w.form->openStartFolder(w.dir.pathBytes() + "/music");
+        QWidget* target = w.find<QTreeView>("ListView1")->viewport();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(w.dir.filePath(QStringLiteral("elsewhere/New.mp3")))});
+        const QPoint point(20, 20);
+        QDragEnterEvent enter(point, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(point, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                        Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        QVERIFY(drop.isAccepted());
+        QTRY_COMPARE(w.dir.read(QStringLiteral("music/New.mp3")), QByteArray("new"));
+        QCOMPARE(w.dir.read(QStringLiteral("elsewhere/New.mp3")), QByteArray("new"));
+        QTRY_COMPARE(w.form->trackListModel()->rows().size(), 2);
     }
 
     void namesWithAStarAreListedAndRenamed()
