@@ -1,51 +1,42 @@
 #include "app/Main.h"
 
 #include "app/Dialog1.h"
+#include "app/ExportCommands.h"
 #include "app/GridLineDelegate.h"
 #include "app/ListedFolderWatcher.h"
 #include "app/MessageBoxes.h"
 #include "app/Pictures.h"
-#include "app/ProgessBar.h"
 #include "app/QtTranslations.h"
 #include "app/RecoveryOffer.h"
+#include "app/RenameRunCommands.h"
 #include "app/SpinEdit.h"
 #include "app/TrackListCommands.h"
 #include "app/TrackListModel.h"
-#include "app/TrackPrint.h"
-#include "app/UndoCommand.h"
 #include "core/NameEscape.h"
 #include "core/Text.h"
-#include "core/TrackExport.h"
 #include "core/TrackOptionTexts.h"
 #include "core/TrackPipeline.h"
 #include "core/UndoTexts.h"
-#include "core/rename/RenameEngine.h"
-#include "core/rename/RenameReport.h"
-#include "core/rename/RenameRequests.h"
-#include "core/rename/RunRecorder.h"
+#include "core/rename/RenameRecovery.h"
 #include "explorer/VxDirTreeCombo28.h"
 #include "explorer/VxFilelistView28.h"
 #include "platform/DirEnum.h"
-#include "platform/ui/WaitCursor.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTextEdit>
-#include <QTime>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
@@ -54,20 +45,6 @@
 #include <exception>
 
 namespace {
-
-// A save dialog that asks before replacing a file (a silent overwrite would lose the user's
-// file) and is Qt's own, which speaks the interface language where a desktop's ignores it.
-QFileDialog* saveDialog(QWidget* parent, const char* objectName, const QString& suffix)
-{
-    auto* dialog = new QFileDialog(parent);
-    dialog->setObjectName(QString::fromLatin1(objectName));
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setDefaultSuffix(suffix);
-    dialog->setOption(QFileDialog::DontConfirmOverwrite, false);
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    return dialog;
-}
 
 // The program's own settings beside ORVENFR.cfg, whose three lines stay as they are.
 constexpr char DropOldNumbersKey[] = "TrackList/DropOldNumbers";
@@ -93,11 +70,6 @@ QString notAFolderText(const QString& path)
 QString notUtf8FolderText(const QString& path)
 {
     return text::entry(text::WindowMessageTexts, 1).arg(path);
-}
-
-QString failingRowsText(int count)
-{
-    return text::entry(text::WindowMessageTexts, 2).arg(count);
 }
 
 } // namespace
@@ -144,7 +116,7 @@ void TForm1::createMenus()
     m_undoRename1 = addMenuAction(m_actions1, "UndoRename1");
     connect(m_undoRename1, &QAction::triggered, this, &TForm1::UndoRename1Click);
     // The history may have changed in another window or by the batch mode meanwhile.
-    connect(m_actions1, &QMenu::aboutToShow, this, &TForm1::updateUndoAction);
+    connect(m_actions1, &QMenu::aboutToShow, this, [this] { m_runs->updateUndoAction(); });
 
     connect(m_print1, &QAction::triggered, this, &TForm1::Print1Click);
     connect(m_export1, &QAction::triggered, this, &TForm1::Export1Click);
@@ -317,6 +289,9 @@ void TForm1::createCentralControls()
     m_folderWatcher->setObjectName(QStringLiteral("ListedFolderWatcher"));
     m_folderWatcher->setBusyCheck(&recoveryoffer::isOfferOpen);
     connect(m_folderWatcher, &ListedFolderWatcher::changed, this, &TForm1::followListedFolder);
+    m_runs =
+        new RenameRunCommands({m_model, m_commands, m_spinEdit1, m_spinEdit2, m_vxFilelistView281,
+                               m_vxDirTreeCombo281, m_folderWatcher, m_undoRename1, this});
     connect(m_spinEdit1, &SpinEdit::changed, this, &TForm1::SpinEdit1Change);
     connect(m_spinEdit2, &SpinEdit::changed, this, &TForm1::SpinEdit2Change);
     connect(m_oldNumberBox, &QCheckBox::toggled, this, &TForm1::OldNumberBoxClick);
@@ -330,13 +305,7 @@ void TForm1::createCentralControls()
     m_richEdit1->setObjectName(QStringLiteral("RichEdit1"));
     m_richEdit1->setVisible(false);
 
-    m_saveDialog2 = saveDialog(this, "SaveDialog2", QStringLiteral("txt"));
-    connect(m_saveDialog2, &QFileDialog::filterSelected, this, [this](const QString& filter) {
-        m_saveDialog2->setDefaultSuffix(filter == text::entry(text::PlaylistTexts, 0)
-                                            ? QStringLiteral("m3u8")
-                                            : QStringLiteral("txt"));
-    });
-    m_saveDialog3 = saveDialog(this, "SaveDialog3", QStringLiteral("pdf"));
+    m_export = new ExportCommands(m_model, m_commands, m_richEdit1, this);
 
     QWidget::setTabOrder(m_listView1, m_spinEdit1);
     QWidget::setTabOrder(m_spinEdit1, m_spinEdit2);
@@ -401,10 +370,7 @@ void TForm1::ApplyLanguage()
     m_print1->setText(text::entry(text::FileMenuTexts, 1));
     m_export1->setText(text::entry(text::FileMenuTexts, 2));
     m_exportPdf1->setText(text::entry(text::PdfExportTexts, 0));
-    m_saveDialog2->setNameFilters(
-        {QStringLiteral("DB text (*.txt)"), text::entry(text::PlaylistTexts, 0)});
-    m_saveDialog2->setDefaultSuffix(QStringLiteral("txt"));
-    m_saveDialog3->setNameFilter(text::entry(text::PdfExportTexts, 1));
+    m_export->applyLanguage();
     m_exit1->setText(text::entry(text::FileMenuTexts, 3));
     m_actions1->setTitle(text::entry(text::ActionsTexts, 0));
     m_createDir1->setText(text::entry(text::ActionsTexts, 1));
@@ -463,7 +429,7 @@ void TForm1::VxDirTreeCombo281PathChange(QObject* sender, const QString& path)
         recoveryoffer::offerRecovery(this, folder);
         m_vxFilelistView281->UpdateFileList();
     }
-    rebuildFromFileList();
+    m_runs->rebuildFromFileList();
     m_commands->UpdatePreview();
 }
 
@@ -482,18 +448,6 @@ void TForm1::openStartFolder(const QByteArray& path)
     // As after a pick in the tree: the reader first, then the combo, whose event rebuilds the list.
     m_vxFilelistView281->setDirectory(folder.absoluteFilePath());
     m_vxDirTreeCombo281->OpenPath(folder.absoluteFilePath());
-}
-
-void TForm1::rebuildFromFileList()
-{
-    // The folder's names are read with the rows, so the previews can be checked against them.
-    const bool drives = m_vxFilelistView281->isDrivesLayout();
-    m_commands->setFolder(drives ? QByteArray()
-                                 : platform::encodePath(m_vxFilelistView281->Directory()));
-    m_folderWatcher->setFolder(drives ? QString()
-                                      : QDir::cleanPath(m_vxFilelistView281->Directory()));
-    m_commands->RebuildTrackList();
-    updateUndoAction();
 }
 
 void TForm1::followListedFolder()
@@ -524,96 +478,19 @@ void TForm1::SpinEdit2Change()
     m_commands->UpdatePreview();
 }
 
-void TForm1::SpeedButton1Click()
+void TForm1::setProgressDialog(TOKBottomDlg1* dialog)
 {
-    if (m_model->rows().isEmpty()) {
-        messageboxes::showWarning(this, text::entry(text::MessageTexts, 1));
-        return;
-    }
-    // Changes on disk wait until the run is over and the list has been read again.
-    m_folderWatcher->hold();
-    const auto release = qScopeGuard([this] { m_folderWatcher->release(); });
-    const QByteArray folder = platform::encodePath(m_vxFilelistView281->Directory());
-    if (renaming::RenameRecovery::hasJournal(folder)) {
-        settlePendingRun(folder);
-        return;
-    }
-    // The run renames what the user confirmed, whatever happens while the question is open.
-    const std::vector<renaming::RenameRequest> requests = renamerequests::requestsOf(
-        m_model->rows(), m_spinEdit1->value(), m_spinEdit2->value(), m_commands->oldNumber());
-    QString question = text::entry(text::MessageTexts, 0);
-    if (const int failing = m_commands->failingRowCount(); failing > 0)
-        question += u'\n' + failingRowsText(failing);
-    if (!messageboxes::askConfirmation(this, question))
-        return;
-
-    renaming::RenameEngine engine;
-    if (engine.prepare(folder, requests)) {
-        if (m_progressDialog) {
-            m_progressDialog->setRun({engine.stepCount(),
-                                      [&engine](int) { return engine.runStep(); },
-                                      [&engine] { engine.cancel(); }});
-            m_progressDialog->exec();
-        }
-        // Whatever the dialog did, the run ends here: no file may stay under a temporary name.
-        engine.run();
-    }
-    QString report = renamereport::completionSummary(engine.requests(), engine.results());
-    if (engine.finishError() != 0)
-        report += QStringLiteral("\n\n") + renamereport::journalKeptText(engine.finishError());
-    if (const QString unrecorded =
-            runrecorder::recordRun(folder, engine.requests(), engine.results());
-        !unrecorded.isEmpty())
-        report += QStringLiteral("\n\n") + unrecorded;
-    messageboxes::showReport(this, report,
-                             renamereport::completionDetails(engine.requests(), engine.results()));
-    showFolderAfterRun();
+    m_runs->setProgressDialog(dialog);
 }
 
-void TForm1::showFolderAfterRun()
+void TForm1::SpeedButton1Click()
 {
-    m_vxFilelistView281->setDirectory(m_vxDirTreeCombo281->SelectedPath());
-    m_vxFilelistView281->UpdateFileList();
-    rebuildFromFileList();
-    m_commands->sortTrackList();
-    m_commands->applyColumnCaptions();
-    m_commands->setSortMarker(0);
-    m_commands->UpdatePreview();
+    m_runs->renameTracks();
 }
 
 void TForm1::UndoRename1Click()
 {
-    const QByteArray folder = m_commands->folder();
-    if (folder.isEmpty())
-        return;
-    // Changes on disk wait until the undo is over and the list has been read again.
-    m_folderWatcher->hold();
-    const auto release = qScopeGuard([this] { m_folderWatcher->release(); });
-    if (renaming::RenameRecovery::hasJournal(folder)) {
-        settlePendingRun(folder);
-        return;
-    }
-    if (undocommand::undoLastRun(this, m_progressDialog, folder))
-        showFolderAfterRun();
-    else
-        updateUndoAction();
-}
-
-void TForm1::updateUndoAction()
-{
-    const QByteArray folder = m_commands->folder();
-    m_undoRename1->setEnabled(!folder.isEmpty() && undocommand::canUndo(folder));
-}
-
-void TForm1::settlePendingRun(const QByteArray& folder)
-{
-    // A run started now would fail for every file: the journal keeps the folder for its run.
-    messageboxes::showWarning(this, text::entry(text::ReportTexts, 3));
-    recoveryoffer::offerRecovery(this, folder);
-    // Finished or rolled back, the files have other names than the rows say.
-    m_vxFilelistView281->UpdateFileList();
-    rebuildFromFileList();
-    m_commands->UpdatePreview();
+    m_runs->undoLastRun();
 }
 
 void TForm1::SpeedButton2Click()
@@ -648,46 +525,17 @@ void TForm1::ListView1ColumnClick(int column)
 
 void TForm1::Print1Click()
 {
-    if (m_model->rows().isEmpty()) {
-        messageboxes::showWarning(this, text::entry(text::MessageTexts, 1));
-        return;
-    }
-    const QStringList lines = trackprint::PrintLines(trackLines());
-    m_richEdit1->setPlainText(lines.join(u'\n'));
-    QString error;
-    const std::unique_ptr<QPrinter> printer = trackprint::defaultPrinter(&error);
-    if (!printer) {
-        messageboxes::showError(this, error);
-        return;
-    }
-    WaitCursor wait;
-    const trackprint::PrintResult result = trackprint::PrintTrackList(
-        *printer, lines, trackprint::PrintJobTitle(QTime::currentTime()));
-    if (!result.ok)
-        messageboxes::showError(this, result.errorMessage);
+    m_export->print();
 }
 
 void TForm1::Export1Click()
 {
-    if (m_model->rows().isEmpty()) {
-        messageboxes::showWarning(this, text::entry(text::MessageTexts, 1));
-        return;
-    }
-    if (m_saveDialog2->exec() != QDialog::Accepted || m_saveDialog2->selectedFiles().isEmpty())
-        return;
-    const QString fileName = m_saveDialog2->selectedFiles().constFirst();
-    if (m_saveDialog2->selectedNameFilter() == text::entry(text::PlaylistTexts, 0))
-        ExportPlaylist(fileName);
-    else
-        ExportTrackList(fileName);
+    m_export->exportText();
 }
 
 void TForm1::ExportPlaylist(const QString& fileName)
 {
-    const playlistexport::PlaylistResult result =
-        m_commands->writePlaylist(platform::encodePath(fileName));
-    if (!result.ok)
-        messageboxes::showError(this, result.errorMessage);
+    m_export->exportPlaylist(fileName);
 }
 
 void TForm1::OldNumberBoxClick(bool checked)
@@ -706,38 +554,17 @@ void TForm1::OldNumberBoxClick(bool checked)
 
 void TForm1::ExportTrackList(const QString& fileName)
 {
-    const trackexport::ExportResult result = trackexport::ExportTrackList(fileName, trackLines());
-    if (!result.ok)
-        messageboxes::showError(this, result.errorMessage);
+    m_export->exportTrackList(fileName);
 }
 
 void TForm1::ExportPdf1Click()
 {
-    if (m_model->rows().isEmpty()) {
-        messageboxes::showWarning(this, text::entry(text::MessageTexts, 1));
-        return;
-    }
-    if (m_saveDialog3->exec() != QDialog::Accepted || m_saveDialog3->selectedFiles().isEmpty())
-        return;
-    ExportTrackListPdf(m_saveDialog3->selectedFiles().constFirst());
+    m_export->exportPdf();
 }
 
 void TForm1::ExportTrackListPdf(const QString& fileName)
 {
-    WaitCursor wait;
-    const trackprint::PrintResult result =
-        trackprint::ExportPdf(fileName, trackprint::PrintLines(trackLines()),
-                              trackprint::PrintJobTitle(QTime::currentTime()));
-    if (!result.ok)
-        messageboxes::showError(this, result.errorMessage);
-}
-
-QList<TrackLine> TForm1::trackLines() const
-{
-    QList<TrackLine> lines;
-    for (const TrackRow& row : m_model->rows())
-        lines.append({row.caption(), row.title()});
-    return lines;
+    m_export->exportTrackListPdf(fileName);
 }
 
 void TForm1::English1Click()

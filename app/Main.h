@@ -1,18 +1,18 @@
 #pragma once
 
 #include "core/SettingsFile.h"
-#include "core/TrackExport.h"
 
 #include <QMainWindow>
 
 class QAction;
 class QActionGroup;
 class QCheckBox;
-class QFileDialog;
+class ExportCommands;
 class ListedFolderWatcher;
 class QGroupBox;
 class QLabel;
 class QMenu;
+class RenameRunCommands;
 class QTextEdit;
 class QToolButton;
 class QTreeView;
@@ -26,7 +26,8 @@ class TrackListModel;
 
 // The main window: toolbar, menus, the Operation group with the start and increment boxes,
 // the folder picker, the track list and the hidden file list view that reads the folder.
-// Its handlers wire the controls to the track-list commands, the texts and the settings file.
+// Its handlers wire the controls to the track-list, export and rename-run commands, the texts
+// and the settings file.
 class TForm1 : public QMainWindow
 {
     Q_OBJECT
@@ -37,7 +38,7 @@ public:
 
     // The about dialog is created after the window and lives as long.
     void setAboutDialog(TOKBottomDlg* dialog) { m_aboutDialog = dialog; }
-    void setProgressDialog(TOKBottomDlg1* dialog) { m_progressDialog = dialog; }
+    void setProgressDialog(TOKBottomDlg1* dialog);
     TVxDirTreeCombo28* VxDirTreeCombo281() const { return m_vxDirTreeCombo281; }
     TVxFilelistView28* VxFilelistView281() const { return m_vxFilelistView281; }
 
@@ -89,21 +90,11 @@ private:
     void createCentralControls();
     void applyLayoutTexts();
     void FormClose();
-    void rebuildFromFileList();
     // The rows follow a change in the listed folder, keeping the order the user made.
     void followListedFolder();
-    // A run cut off in the folder is settled before anything else is renamed there.
-    void settlePendingRun(const QByteArray& folder);
-    // After a run or an undo: the folder read again, the rows in number order with previews.
-    void showFolderAfterRun();
-    // Enabled when the folder shown has a recorded run that can be undone.
-    void updateUndoAction();
-    // The rows as print and export write them: the current number and the title.
-    QList<TrackLine> trackLines() const;
 
     SettingsFile m_settings;
     TOKBottomDlg* m_aboutDialog = nullptr;
-    TOKBottomDlg1* m_progressDialog = nullptr;
 
     QMenu* m_file1 = nullptr;
     QMenu* m_actions1 = nullptr;
@@ -136,6 +127,6 @@ private:
     TrackListCommands* m_commands = nullptr;
     ListedFolderWatcher* m_folderWatcher = nullptr;
     QTextEdit* m_richEdit1 = nullptr;
-    QFileDialog* m_saveDialog2 = nullptr;
-    QFileDialog* m_saveDialog3 = nullptr;
+    ExportCommands* m_export = nullptr;
+    RenameRunCommands* m_runs = nullptr;
 };
