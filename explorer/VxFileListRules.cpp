@@ -60,8 +60,6 @@ QString captionWithoutExtension(const QString& name)
     return dot < 0 ? name : name.left(dot);
 }
 
-namespace {
-
 QByteArray caseKey(const QByteArray& name)
 {
     const QString text = QString::fromUtf8(name);
@@ -74,8 +72,6 @@ QByteArray caseKey(const QByteArray& name)
     }
     return folded;
 }
-
-} // namespace
 
 bool sameNameIgnoringCase(const QByteArray& a, const QByteArray& b)
 {

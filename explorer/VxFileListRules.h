@@ -44,8 +44,11 @@ enum class NameProblem
 // system takes names of up to `nameMax` bytes.
 NameProblem newNameProblem(const QByteArray& name, int nameMax = 255);
 
-// True when two entry names are one name to a file system that ignores letter case: UTF-8
-// names compared case-folded, other names by their ASCII letters.
+// The key under which a file system that ignores letter case holds `name`: a UTF-8 name
+// case-folded; in a name that is not UTF-8 only the ASCII letters can be told to fold.
+QByteArray caseKey(const QByteArray& name);
+
+// True when two entry names are one name to a file system that ignores letter case.
 bool sameNameIgnoringCase(const QByteArray& a, const QByteArray& b);
 
 } // namespace vxfilelist

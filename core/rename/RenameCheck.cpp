@@ -1,8 +1,7 @@
 #include "core/rename/RenameCheck.h"
 
+#include "explorer/VxFileListRules.h"
 #include "platform/SyncedFolder.h"
-
-#include <QString>
 
 namespace renaming {
 
@@ -21,25 +20,7 @@ RenameCheck::RenameCheck(const std::vector<QByteArray>& folderNames, platform::F
 
 QByteArray RenameCheck::key(const QByteArray& name) const
 {
-    if (!m_traits.caseInsensitive)
-        return name;
-    const QString text = QString::fromUtf8(name);
-    const QByteArray back = text.toUtf8();
-    if (back == name)
-        return text.toCaseFolded().toUtf8();
-    // Not UTF-8: only the ASCII letters can be told to fold.
-    QByteArray folded = name;
-    for (char& c : folded) {
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    }
-    return folded;
-}
-
-bool RenameCheck::isValidName(const QByteArray& name) const
-{
-    return !name.isEmpty() && name != "." && name != ".." && !name.contains('/') &&
-           !name.contains('\0');
+    return m_traits.caseInsensitive ? vxfilelist::caseKey(name) : name;
 }
 
 RenameCheck::Result RenameCheck::check(const std::vector<RenameRequest>& rows) const
@@ -75,10 +56,11 @@ RenameCheck::Result RenameCheck::check(const std::vector<RenameRequest>& rows,
         if (status[i] != RenameStatus::Pending)
             continue;
         const QByteArray& name = rows[i].newName;
-        if (!isValidName(name))
-            status[i] = RenameStatus::InvalidName;
-        else if (name.size() > m_traits.nameMax)
+        const vxfilelist::NameProblem problem = vxfilelist::newNameProblem(name, m_traits.nameMax);
+        if (problem == vxfilelist::NameProblem::TooLong)
             status[i] = RenameStatus::NameTooLong;
+        else if (problem != vxfilelist::NameProblem::None)
+            status[i] = RenameStatus::InvalidName;
         else if (name == rows[i].oldName)
             status[i] = RenameStatus::Unchanged;
         else

@@ -64,7 +64,6 @@ public:
     Result check(const std::vector<RenameRequest>& rows, std::vector<RenameStatus> preset) const;
 
 private:
-    bool isValidName(const QByteArray& name) const;
     // The folder's names as the volume files them.
     const NameSet& keys() const { return m_traits.caseInsensitive ? m_keys : m_names; }
 
