@@ -1,6 +1,7 @@
 #include "app/Pictures.h"
 
 #include "app/PictureIconEngine.h"
+#include "platform/ui/PictureOutline.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -59,13 +60,8 @@ qreal highestRatio()
 // A page with a folded corner, the background of the file pictures.
 void drawPage(QPainter& painter, const Colors& c)
 {
-    QPainterPath page;
-    page.moveTo(7, 2);
-    page.lineTo(20, 2);
-    page.lineTo(26, 8);
-    page.lineTo(26, 30);
-    page.lineTo(7, 30);
-    page.closeSubpath();
+    const QPainterPath page =
+        platform::closedOutline({{7, 2}, {20, 2}, {26, 8}, {26, 30}, {7, 30}});
     painter.setPen(QPen(c.ink, 1.5));
     painter.setBrush(c.paper);
     painter.drawPath(page);

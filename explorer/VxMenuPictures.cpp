@@ -1,5 +1,7 @@
 #include "explorer/VxMenuPictures.h"
 
+#include "platform/ui/PictureOutline.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -51,14 +53,8 @@ void drawPage(QPainter& p, const QRectF& page)
 
 void drawFolder(QPainter& p, const QColor& accent)
 {
-    QPainterPath folder;
-    folder.moveTo(1.5, 3.5);
-    folder.lineTo(6, 3.5);
-    folder.lineTo(7.5, 5);
-    folder.lineTo(14.5, 5);
-    folder.lineTo(14.5, 13.5);
-    folder.lineTo(1.5, 13.5);
-    folder.closeSubpath();
+    const QPainterPath folder = platform::closedOutline(
+        {{1.5, 3.5}, {6, 3.5}, {7.5, 5}, {14.5, 5}, {14.5, 13.5}, {1.5, 13.5}});
     p.fillPath(folder, accent);
     p.drawPath(folder);
 }

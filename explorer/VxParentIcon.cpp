@@ -1,6 +1,7 @@
 #include "explorer/VxParentIcon.h"
 
 #include "platform/ui/ImageList.h"
+#include "platform/ui/PictureOutline.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -33,26 +34,20 @@ QImage draw(const QSize& size)
 
     const qreal line = 1.0 / scale;
     painter.setPen(QPen(kFolderLine, qMax(line, 0.75)));
-    QPainterPath tab;
-    tab.moveTo(1.5, 4.5);
-    tab.lineTo(1.5, 2.5);
-    tab.lineTo(6.0, 2.5);
-    tab.lineTo(7.5, 4.0);
-    tab.closeSubpath();
+    const QPainterPath tab =
+        platform::closedOutline({{1.5, 4.5}, {1.5, 2.5}, {6.0, 2.5}, {7.5, 4.0}});
     painter.setBrush(kFolderTab);
     painter.drawPath(tab);
     painter.setBrush(kFolderFill);
     painter.drawRect(QRectF(1.5, 4.0, 13.0, 10.5));
 
-    QPainterPath arrow;
-    arrow.moveTo(8.0, 5.0);
-    arrow.lineTo(12.5, 9.5);
-    arrow.lineTo(9.75, 9.5);
-    arrow.lineTo(9.75, 13.0);
-    arrow.lineTo(6.25, 13.0);
-    arrow.lineTo(6.25, 9.5);
-    arrow.lineTo(3.5, 9.5);
-    arrow.closeSubpath();
+    const QPainterPath arrow = platform::closedOutline({{8.0, 5.0},
+                                                        {12.5, 9.5},
+                                                        {9.75, 9.5},
+                                                        {9.75, 13.0},
+                                                        {6.25, 13.0},
+                                                        {6.25, 9.5},
+                                                        {3.5, 9.5}});
     painter.setPen(
         QPen(kArrowHalo, qMax(2 * line, 1.0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(kArrowFill);
