@@ -174,9 +174,13 @@ QString VxText(TLanguage language, VxKey key)
 {
     const int index = int(key) - 1;
     const char* const* texts = textSet(language);
-    if (!texts || index < 0 || index >= vxconsts::TextCount)
+    if (!texts || index < 0 || index >= vxconsts::TextCount + vxconsts::OwnTextCount)
         return QString();
-    return QString::fromUtf8(texts[index]);
+    if (index < vxconsts::TextCount)
+        return QString::fromUtf8(texts[index]);
+    const char* const* own =
+        language == lnFrench ? vxconsts::FrenchOwnTexts : vxconsts::EnglishOwnTexts;
+    return QString::fromUtf8(own[index - vxconsts::TextCount]);
 }
 
 QString VxSharedText(VxKey key)

@@ -24,8 +24,9 @@ enum TLanguage : quint8
     lnSpanish = 13
 };
 
-// The 72 component texts. Keys 1 to 39 are looked up where they are shown; keys 40 to 72 are
-// read from the shared slots that the language loaders fill.
+// The component texts. Keys 1 to 39 are looked up where they are shown; keys 40 to 72 are
+// read from the shared slots that the language loaders fill; keys from 73 on are looked up
+// where they are shown and exist in French and English, the other languages using English.
 enum class VxKey : int
 {
     // Point-of-use texts.
@@ -102,7 +103,50 @@ enum class VxKey : int
     SetAttributesTitle,
     TreeSizeTitle,
     AndSubFolders,
+    // The file operation and properties dialogs, and the file list's read errors.
+    OpDestinationsMismatch = 73,
+    OpMovingLabel,
+    OpCopyingLabel,
+    OpMovingTitle,
+    OpCopyingTitle,
+    OpCancel,
+    OpInsideSource,
+    OpSameFile,
+    OpFileExists,
+    OpFolderExists,
+    OpUnsupportedKind,
+    OpConfirmDeleteTitle,
+    OpDeleteForGood,
+    OpConfirmDeleteOne,
+    OpConfirmDeleteMany,
+    OpConfirmReplaceTitle,
+    OpConfirmReplace,
+    OpYes,
+    OpYesToAll,
+    OpNo,
+    OpSkip,
+    OpErrorMoveTitle,
+    OpErrorCopyTitle,
+    OpErrorDeleteTitle,
+    OpErrorRenameTitle,
+    OpCannotMove,
+    OpCannotCopy,
+    OpCannotDelete,
+    OpCannotRename,
+    PropTitle,
+    PropName,
+    PropType,
+    PropLocation,
+    PropSize,
+    PropModified,
+    PropPermissions,
+    PropSizeBytes,
+    PropFolderCounts,
+    FolderUnreadable,
 };
+
+// The last key that has a text.
+inline constexpr VxKey VxLastKey = VxKey::FolderUnreadable;
 
 // The text of a key in a language; empty for lnSysDefault.
 QString VxText(TLanguage language, VxKey key);

@@ -22,4 +22,11 @@ extern TextSet ChineseTraditionalTexts;
 extern TextSet ChineseSimplifiedTexts;
 extern TextSet JapaneseTexts;
 
+// The keys after the 72 of the sets above, in French and English only.
+inline constexpr int OwnTextCount = int(VxLastKey) - TextCount;
+using OwnTextSet = const char* const[OwnTextCount];
+
+extern OwnTextSet EnglishOwnTexts;
+extern OwnTextSet FrenchOwnTexts;
+
 } // namespace vxconsts

@@ -1,6 +1,7 @@
 #include "explorer/VxShellUtils.h"
 
 #include "explorer/VxConsts.h"
+#include "explorer/VxDialogTexts.h"
 #include "explorer/VxPathUtils.h"
 #include "platform/DirEnum.h"
 #include "platform/KnownFolders.h"
@@ -122,7 +123,8 @@ bool RunShellFileOperation(int operation, const QList<QByteArray>& sources,
 {
     if (operation < 1 || operation > 4 || sources.isEmpty())
         return false;
-    platform::FileOperation engine(QApplication::activeWindow());
+    platform::FileOperation engine(QApplication::activeWindow(),
+                                   VxFileOperationTexts(ListLanguage));
     const platform::FileOperationResult result =
         engine.run(platform::FileOperationKind(operation), sources, destinations);
     return result.succeeded && !result.aborted;
@@ -151,7 +153,8 @@ void ShowShellProperties(const QString& path)
                                          : QStringLiteral("The specified path was not found."));
         return;
     }
-    auto* dialog = new platform::PropertiesDialog(platform::encodePath(entry));
+    auto* dialog = new platform::PropertiesDialog(platform::encodePath(entry), nullptr,
+                                                  VxPropertiesTexts(ListLanguage));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
 }

@@ -253,9 +253,9 @@ void TestVxConsts::outOfRangeKeysAreEmpty()
 {
     QVERIFY(VxText(lnSysDefault, VxKey::ColName).isEmpty());
     QVERIFY(VxText(lnEnglish, VxKey(0)).isEmpty());
-    QVERIFY(VxText(lnEnglish, VxKey(73)).isEmpty());
+    QVERIFY(VxText(lnEnglish, VxKey(int(VxLastKey) + 1)).isEmpty());
     QVERIFY(VxSharedText(VxKey::TreeMenuProperty).isEmpty());
-    QVERIFY(VxSharedText(VxKey(73)).isEmpty());
+    QVERIFY(VxSharedText(VxKey::OpConfirmReplace).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestVxConsts)

@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include <cerrno>
+#include <utility>
 #include <vector>
 
 #include <dirent.h>
@@ -103,39 +104,12 @@ int syncFolder(const QByteArray& folder)
     return e;
 }
 
-QString verb(FileOperationKind kind)
-{
-    switch (kind) {
-    case FileOperationKind::Move:
-        return QStringLiteral("move");
-    case FileOperationKind::Copy:
-        return QStringLiteral("copy");
-    case FileOperationKind::Delete:
-        return QStringLiteral("delete");
-    case FileOperationKind::Rename:
-        break;
-    }
-    return QStringLiteral("rename");
-}
-
-QString errorTitle(FileOperationKind kind)
-{
-    switch (kind) {
-    case FileOperationKind::Move:
-        return QStringLiteral("Error Moving File or Folder");
-    case FileOperationKind::Copy:
-        return QStringLiteral("Error Copying File or Folder");
-    case FileOperationKind::Delete:
-        return QStringLiteral("Error Deleting File or Folder");
-    case FileOperationKind::Rename:
-        break;
-    }
-    return QStringLiteral("Error Renaming File or Folder");
-}
-
 } // namespace
 
-FileOperation::FileOperation(QWidget* parent) : m_parent(parent) {}
+FileOperation::FileOperation(QWidget* parent, FileOperationTexts texts)
+    : m_parent(parent), m_texts(std::move(texts))
+{
+}
 
 FileOperation::~FileOperation() = default;
 
@@ -158,7 +132,7 @@ FileOperationResult FileOperation::run(FileOperationKind kind, const QList<QByte
     }
     const bool pairs = destinations.size() == sources.size();
     if (!pairs && (destinations.size() != 1 || kind == FileOperationKind::Rename)) {
-        reportError(sources.front(), QStringLiteral("The destinations do not match the sources."));
+        reportError(sources.front(), m_texts.destinationsMismatch);
         return m_result;
     }
     const CursorGuard wait(Qt::WaitCursor);
@@ -187,11 +161,11 @@ void FileOperation::startProgress(const QList<QByteArray>& sources)
     for (const QByteArray& source : sources)
         m_totalBytes += measureTree(source).bytes;
     const bool move = m_kind == FileOperationKind::Move;
-    m_progress = std::make_unique<QProgressDialog>(
-        move ? QStringLiteral("Moving...") : QStringLiteral("Copying..."), QStringLiteral("Cancel"),
-        0, progressSteps, m_parent);
+    m_progress =
+        std::make_unique<QProgressDialog>(move ? m_texts.movingLabel : m_texts.copyingLabel,
+                                          m_texts.cancel, 0, progressSteps, m_parent);
     m_progress->setObjectName(QStringLiteral("FileOperationProgress"));
-    m_progress->setWindowTitle(move ? QStringLiteral("Moving") : QStringLiteral("Copying"));
+    m_progress->setWindowTitle(move ? m_texts.movingTitle : m_texts.copyingTitle);
     m_progress->setWindowModality(Qt::ApplicationModal);
     m_progress->setMinimumDuration(progressDelayMs);
     m_progress->setAutoClose(false);
@@ -222,13 +196,13 @@ void FileOperation::transfer(const QByteArray& source, const QByteArray& target,
         return;
     }
     if (S_ISDIR(from.st_mode) && isInside(target, source)) {
-        reportError(source, QStringLiteral("The destination folder is inside the source folder."));
+        reportError(source, m_texts.insideSource);
         return;
     }
     struct stat to;
     bool targetExists = ::lstat(target.constData(), &to) == 0;
     if (targetExists && to.st_dev == from.st_dev && to.st_ino == from.st_ino) {
-        reportError(source, QStringLiteral("The source and destination are the same."));
+        reportError(source, m_texts.sameFile);
         return;
     }
     if (move && !targetExists) {
@@ -248,14 +222,14 @@ void FileOperation::transfer(const QByteArray& source, const QByteArray& target,
     }
     if (S_ISDIR(from.st_mode)) {
         if (targetExists && !S_ISDIR(to.st_mode)) {
-            reportError(source, QStringLiteral("A file with this name already exists."));
+            reportError(source, m_texts.fileExists);
             return;
         }
         transferFolder(source, target, move, targetExists, quint32(from.st_mode));
         return;
     }
     if (targetExists && S_ISDIR(to.st_mode)) {
-        reportError(source, QStringLiteral("A folder with this name already exists."));
+        reportError(source, m_texts.folderExists);
         return;
     }
     transferLeaf(source, target, move, targetExists);
@@ -336,7 +310,7 @@ void FileOperation::transferLeaf(const QByteArray& source, const QByteArray& tar
         e = copyFile(
             source, target, targetExists, [this](qint64 copied) { return advance(copied); }, move);
     } else {
-        reportError(source, QStringLiteral("Only files, folders and links can be copied."));
+        reportError(source, m_texts.unsupportedKind);
         return;
     }
     if (e == ECANCELED) {
@@ -417,12 +391,10 @@ void FileOperation::deleteForGood(const QByteArray& path)
 FileOperation::Replace FileOperation::askDeleteForGood(const QByteArray& path)
 {
     const CursorGuard arrow(Qt::ArrowCursor);
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Confirm Delete"),
-                    QStringLiteral("\"%1\" cannot be moved to the trash: its volume has no trash "
-                                   "and none can be made there.\n\n"
-                                   "Do you want to delete it for good? It cannot be restored.")
-                        .arg(displayName(lastSegment(path))),
+    QMessageBox box(QMessageBox::Warning, m_texts.confirmDeleteTitle,
+                    m_texts.deleteForGood.arg(displayName(lastSegment(path))),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
+    nameButtons(box);
     box.setObjectName(QStringLiteral("ConfirmDeleteForGood"));
     box.setDefaultButton(QMessageBox::No);
     switch (box.exec()) {
@@ -445,14 +417,12 @@ void FileOperation::rename(const QByteArray& source, const QByteArray& target)
 bool FileOperation::confirmDelete(const QList<QByteArray>& sources)
 {
     const CursorGuard arrow(Qt::ArrowCursor);
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm Delete"),
+    QMessageBox box(QMessageBox::Question, m_texts.confirmDeleteTitle,
                     sources.size() == 1
-                        ? QStringLiteral("Are you sure you want to move \"%1\" to the trash?")
-                              .arg(displayName(lastSegment(sources.front())))
-                        : QStringLiteral("Are you sure you want to move these %1 items to the "
-                                         "trash?")
-                              .arg(sources.size()),
+                        ? m_texts.confirmDeleteOne.arg(displayName(lastSegment(sources.front())))
+                        : m_texts.confirmDeleteMany.arg(sources.size()),
                     QMessageBox::Yes | QMessageBox::No, m_parent);
+    nameButtons(box);
     box.setObjectName(QStringLiteral("ConfirmDelete"));
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
@@ -464,11 +434,10 @@ FileOperation::Replace FileOperation::askReplace(const QByteArray& target)
         return Replace::Yes;
     const CursorGuard arrow(Qt::ArrowCursor);
     QMessageBox box(
-        QMessageBox::Question, QStringLiteral("Confirm File Replace"),
-        QStringLiteral("This folder already contains a file named \"%1\".\n\n"
-                       "Do you want to replace the existing file?")
-            .arg(displayName(lastSegment(target))),
+        QMessageBox::Question, m_texts.confirmReplaceTitle,
+        m_texts.confirmReplace.arg(displayName(lastSegment(target))),
         QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::Cancel, m_parent);
+    nameButtons(box);
     box.setObjectName(QStringLiteral("ConfirmReplace"));
     box.setDefaultButton(QMessageBox::No);
     switch (box.exec()) {
@@ -493,15 +462,58 @@ void FileOperation::reportError(const QByteArray& path, const QString& reason)
 {
     m_result.succeeded = false;
     const CursorGuard arrow(Qt::ArrowCursor);
-    QMessageBox box(QMessageBox::Critical, errorTitle(m_kind),
-                    QStringLiteral("Cannot %1 %2: %3")
-                        .arg(verb(m_kind), displayName(lastSegment(path)), reason),
+    QMessageBox box(QMessageBox::Critical, errorTitle(),
+                    cannotText().arg(displayName(lastSegment(path)), reason),
                     QMessageBox::Ignore | QMessageBox::Cancel, m_parent);
+    nameButtons(box);
     box.setObjectName(QStringLiteral("FileOperationError"));
-    box.button(QMessageBox::Ignore)->setText(QStringLiteral("&Skip"));
     box.setDefaultButton(QMessageBox::Ignore);
     if (box.exec() == QMessageBox::Cancel)
         m_cancelled = m_result.aborted = true;
+}
+
+void FileOperation::nameButtons(QMessageBox& box) const
+{
+    const std::pair<QMessageBox::StandardButton, const QString*> names[] = {
+        {QMessageBox::Yes, &m_texts.yes},
+        {QMessageBox::YesToAll, &m_texts.yesToAll},
+        {QMessageBox::No, &m_texts.no},
+        {QMessageBox::Cancel, &m_texts.cancel},
+        {QMessageBox::Ignore, &m_texts.skip}};
+    for (const auto& [which, text] : names) {
+        if (QAbstractButton* button = box.button(which))
+            button->setText(*text);
+    }
+}
+
+QString FileOperation::errorTitle() const
+{
+    switch (m_kind) {
+    case FileOperationKind::Move:
+        return m_texts.errorMoveTitle;
+    case FileOperationKind::Copy:
+        return m_texts.errorCopyTitle;
+    case FileOperationKind::Delete:
+        return m_texts.errorDeleteTitle;
+    case FileOperationKind::Rename:
+        break;
+    }
+    return m_texts.errorRenameTitle;
+}
+
+QString FileOperation::cannotText() const
+{
+    switch (m_kind) {
+    case FileOperationKind::Move:
+        return m_texts.cannotMove;
+    case FileOperationKind::Copy:
+        return m_texts.cannotCopy;
+    case FileOperationKind::Delete:
+        return m_texts.cannotDelete;
+    case FileOperationKind::Rename:
+        break;
+    }
+    return m_texts.cannotRename;
 }
 
 } // namespace platform

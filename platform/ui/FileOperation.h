@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ui/FileOperationTexts.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QPointer>
@@ -8,6 +10,7 @@
 
 #include <memory>
 
+class QMessageBox;
 class QProgressDialog;
 
 namespace platform {
@@ -33,11 +36,11 @@ struct FileOperationResult
 // message, offering to skip it or cancel the rest; delete asks for confirmation and moves the
 // entries to the trash, and where a volume has no trash it says so and asks before deleting
 // for good; rename never replaces an existing entry. Paths are the file system's
-// bytes. Message boxes are modal to `parent`.
+// bytes. Message boxes are modal to `parent` and worded from `texts`.
 class FileOperation
 {
 public:
-    explicit FileOperation(QWidget* parent);
+    explicit FileOperation(QWidget* parent, FileOperationTexts texts = {});
     ~FileOperation();
 
     // With as many destinations as sources, each destination is the full target path of its
@@ -69,9 +72,14 @@ private:
     void reportError(const QByteArray& path, const QString& reason);
     void reportErrno(const QByteArray& path, int error);
     void startProgress(const QList<QByteArray>& sources);
+    // Names the standard buttons of `box` from the texts.
+    void nameButtons(QMessageBox& box) const;
+    QString errorTitle() const;
+    QString cannotText() const;
     bool advance(qint64 bytes);
 
     QPointer<QWidget> m_parent;
+    FileOperationTexts m_texts;
     FileOperationKind m_kind = FileOperationKind::Copy;
     FileOperationResult m_result;
     bool m_cancelled = false;

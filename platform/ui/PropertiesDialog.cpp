@@ -27,16 +27,17 @@ QString permissionText(mode_t mode)
     return text;
 }
 
-QString sizeText(qint64 bytes)
+QString sizeText(const QString& pattern, qint64 bytes)
 {
     const QLocale locale;
-    return QStringLiteral("%1 (%2 bytes)")
-        .arg(locale.formattedDataSize(bytes), locale.toString(bytes));
+    return pattern.arg(locale.formattedDataSize(bytes), locale.toString(bytes));
 }
 
 } // namespace
 
-PropertiesDialog::PropertiesDialog(const QByteArray& path, QWidget* parent) : QDialog(parent)
+PropertiesDialog::PropertiesDialog(const QByteArray& path, QWidget* parent,
+                                   const PropertiesTexts& texts)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("PropertiesDialog"));
     QByteArray clean = path;
@@ -49,7 +50,7 @@ PropertiesDialog::PropertiesDialog(const QByteArray& path, QWidget* parent) : QD
     struct stat st = {};
     const bool found = ::lstat(clean.constData(), &st) == 0;
     const bool isDir = found && S_ISDIR(st.st_mode);
-    setWindowTitle(name + QStringLiteral(" Properties"));
+    setWindowTitle(texts.title.arg(name));
 
     QString size;
     if (found && isDir) {
@@ -57,23 +58,22 @@ PropertiesDialog::PropertiesDialog(const QByteArray& path, QWidget* parent) : QD
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const TreeTotals totals = measureTree(clean);
         QApplication::restoreOverrideCursor();
-        size = sizeText(totals.bytes) +
-               QStringLiteral(", %1 files, %2 folders").arg(totals.files).arg(totals.folders);
+        size = sizeText(texts.sizeBytes, totals.bytes) +
+               texts.folderCounts.arg(totals.files).arg(totals.folders);
     } else if (found) {
-        size = sizeText(qint64(st.st_size));
+        size = sizeText(texts.sizeBytes, qint64(st.st_size));
     }
     const QDateTime modified = QDateTime::fromMSecsSinceEpoch(qint64(st.st_mtim.tv_sec) * 1000 +
                                                               st.st_mtim.tv_nsec / 1000000);
 
     auto* form = new QFormLayout;
-    addRow(form, QStringLiteral("Name:"), "NameValue", name);
-    addRow(form, QStringLiteral("Type:"), "TypeValue",
-           found ? typeNameFor(name, isDir) : QString());
-    addRow(form, QStringLiteral("Location:"), "LocationValue", location);
-    addRow(form, QStringLiteral("Size:"), "SizeValue", size);
-    addRow(form, QStringLiteral("Modified:"), "ModifiedValue",
+    addRow(form, texts.name, "NameValue", name);
+    addRow(form, texts.type, "TypeValue", found ? typeNameFor(name, isDir) : QString());
+    addRow(form, texts.location, "LocationValue", location);
+    addRow(form, texts.size, "SizeValue", size);
+    addRow(form, texts.modified, "ModifiedValue",
            found ? QLocale().toString(modified, QLocale::ShortFormat) : QString());
-    addRow(form, QStringLiteral("Permissions:"), "PermissionsValue",
+    addRow(form, texts.permissions, "PermissionsValue",
            found ? permissionText(st.st_mode) : QString());
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
