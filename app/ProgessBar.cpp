@@ -82,7 +82,7 @@ void TOKBottomDlg1::FormActivate()
     int shownPercent = 0;
     for (int row = 0; row < run.count; ++row) {
         const bool more = run.step(row);
-        showDone(row + 1, run.count);
+        showDone(run.done ? run.done() : row + 1, run.count);
         if (!more)
             break;
         // The run holds the event loop, so the dialog is painted and takes in its events (a

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <utility>
 
 class QLabel;
 class QProgressBar;
@@ -21,12 +22,22 @@ class TOKBottomDlg1 : public QDialog
 public:
     // The work of one showing: `count` rows, `step` called for each from 0 to count - 1 until
     // it answers false (nothing left to do). `cancel`, when set, asks the work to stop; the
-    // dialog goes on calling `step` until the work says it has ended.
+    // dialog goes on calling `step` until the work says it has ended. `done`, when set, says
+    // after each step how many rows the work has done, which the count shows: after a cancel
+    // the last call of `step` may find nothing left to do. Without it every call counts.
     struct Run
     {
+        Run() = default;
+        Run(int rows, std::function<bool(int row)> work, std::function<void()> stop = {},
+            std::function<int()> rowsDone = {})
+            : count(rows), step(std::move(work)), cancel(std::move(stop)), done(std::move(rowsDone))
+        {
+        }
+
         int count = 0;
         std::function<bool(int row)> step;
         std::function<void()> cancel;
+        std::function<int()> done;
     };
 
     explicit TOKBottomDlg1(QWidget* parent = nullptr);

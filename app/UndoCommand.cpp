@@ -55,7 +55,8 @@ bool undoLastRun(QWidget* parent, TOKBottomDlg1* progress, const QByteArray& fol
     if (!requests.empty() && engine.prepare(folderPath, requests)) {
         if (progress) {
             progress->setRun({engine.stepCount(), [&engine](int) { return engine.runStep(); },
-                              [&engine] { engine.cancel(); }});
+                              [&engine] { engine.cancel(); },
+                              [&engine] { return engine.rowsDone(); }});
             progress->exec();
         }
         // Whatever the dialog did, the run ends here: no file may stay under a temporary name.

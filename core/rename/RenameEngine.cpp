@@ -84,6 +84,7 @@ bool RenameEngine::prepare(const QByteArray& folderPath, const std::vector<Renam
     m_stepGroup.assign(requests.size(), -1);
     m_stepIndex.assign(requests.size(), -1);
     m_stepsDone = 0;
+    m_stepsCancelled = 0;
     m_finishError = 0;
     m_journalError = 0;
     m_closing.clear();
@@ -199,6 +200,9 @@ void RenameEngine::skipCancelledSteps()
         const int g = m_stepGroup[size_t(m_stepsDone)];
         if (g >= 0 && !m_settled[size_t(g)])
             return;
+        if (g >= 0 && m_results[size_t(m_plan.groups()[size_t(g)].rows.front())].status ==
+                          RenameStatus::Cancelled)
+            ++m_stepsCancelled;
         ++m_stepsDone;
     }
 }

@@ -49,6 +49,9 @@ public:
     // One step per row.
     int stepCount() const { return int(m_rows.size()); }
     int stepsDone() const { return m_stepsDone; }
+    // The steps done, without those of the rows a cancel left under their old names: what a
+    // progress count shows as done.
+    int rowsDone() const { return m_stepsDone - m_stepsCancelled; }
     // Carries out the next row's share of the run; false once every step is done.
     bool runStep();
     // Every remaining step.
@@ -102,6 +105,7 @@ private:
     // one batch before their closing renames.
     std::vector<int> m_closing;
     int m_stepsDone = 0;
+    int m_stepsCancelled = 0;
     int m_finishError = 0;
     int m_journalError = 0;
     int m_renamesSincePhase = 0;
