@@ -44,6 +44,12 @@ bool createTestFile(TestDir& dir, const TestFile& file)
            handle.setFileTime(when, QFileDevice::FileModificationTime);
 }
 
+bool createTestFiles(TestDir& dir, const QList<TestFile>& files)
+{
+    return std::all_of(files.begin(), files.end(),
+                       [&dir](const TestFile& file) { return createTestFile(dir, file); });
+}
+
 // The track list as the main window puts it together: the hidden folder listing, the model and
 // its view, the two spin boxes and the commands, in one shown window.
 class TrackListWindow
@@ -219,9 +225,11 @@ void TestTrackList::initTestCase()
 void TestTrackList::rebuildTakesTheMp3RowsOfTheListing()
 {
     TestDir dir;
-    for (const QString& name : {u"00002 B.mp3"_qs, u"Intro.MP3"_qs, u"cover.jpg"_qs,
-                                u"song.mp3.bak"_qs, u"00001 A.mp3"_qs})
-        QVERIFY(createTestFile(dir, {name, 2000}));
+    QVERIFY(createTestFiles(dir, {{u"00002 B.mp3"_qs, 2000},
+                                  {u"Intro.MP3"_qs, 2000},
+                                  {u"cover.jpg"_qs, 2000},
+                                  {u"song.mp3.bak"_qs, 2000},
+                                  {u"00001 A.mp3"_qs, 2000}}));
     TrackListWindow list;
     list.clickHeader(1);
     QCOMPARE(list.commands->sortColumn(), 1);
@@ -311,9 +319,8 @@ void TestTrackList::moves()
     QFETCH(QString, order);
     QFETCH(int, selectedAfter);
     TestDir dir;
-    QVERIFY(createTestFile(dir, {u"A.mp3"_qs, 1000, 30}));
-    QVERIFY(createTestFile(dir, {u"B.mp3"_qs, 3000, 20}));
-    QVERIFY(createTestFile(dir, {u"C.mp3"_qs, 5000, 10}));
+    QVERIFY(createTestFiles(
+        dir, {{u"A.mp3"_qs, 1000, 30}, {u"B.mp3"_qs, 3000, 20}, {u"C.mp3"_qs, 5000, 10}}));
     TrackListWindow list;
     list.openFolder(dir);
     list.clickHeader(1);
@@ -393,8 +400,7 @@ void TestTrackList::headerSorts()
     QFETCH(QStringList, firstClick);
     QFETCH(QStringList, secondClick);
     TestDir dir;
-    for (const TestFile& file : files)
-        QVERIFY(createTestFile(dir, file));
+    QVERIFY(createTestFiles(dir, files));
     TrackListWindow list;
     list.openFolder(dir);
 
@@ -414,9 +420,7 @@ void TestTrackList::headerSorts()
 void TestTrackList::listingSortsRestoreTheListingOrder()
 {
     TestDir dir;
-    QVERIFY(createTestFile(dir, {u"A.mp3"_qs, 1000}));
-    QVERIFY(createTestFile(dir, {u"B.mp3"_qs, 5000}));
-    QVERIFY(createTestFile(dir, {u"C.mp3"_qs, 3000}));
+    QVERIFY(createTestFiles(dir, {{u"A.mp3"_qs, 1000}, {u"B.mp3"_qs, 5000}, {u"C.mp3"_qs, 3000}}));
     TrackListWindow list;
     list.openFolder(dir);
     list.clickHeader(1);
@@ -438,8 +442,7 @@ void TestTrackList::listingSortsRestoreTheListingOrder()
 void TestTrackList::previewHeaderOnlyRecomputes()
 {
     TestDir dir;
-    for (const QString& name : {u"00003 C.mp3"_qs, u"00001 A.mp3"_qs, u"00002 B.mp3"_qs})
-        QVERIFY(createTestFile(dir, {name}));
+    QVERIFY(createTestFiles(dir, {{u"00003 C.mp3"_qs}, {u"00001 A.mp3"_qs}, {u"00002 B.mp3"_qs}}));
     TrackListWindow list;
     list.openFolder(dir);
     list.clickHeader(1);
@@ -490,8 +493,7 @@ void TestTrackList::previewProblems()
     QFETCH(bool, lastToTop);
     QFETCH(FailingRows, failing);
     TestDir dir;
-    for (const TestFile& file : files)
-        QVERIFY(createTestFile(dir, file));
+    QVERIFY(createTestFiles(dir, files));
     for (const QString& folder : folders)
         QVERIFY(dir.createDir(folder));
     TrackListWindow list;
@@ -535,8 +537,7 @@ void TestTrackList::refusedDrops()
 {
     QFETCH(QString, drop);
     TestDir dir;
-    for (const QString& name : {u"A.mp3"_qs, u"B.mp3"_qs, u"C.mp3"_qs})
-        QVERIFY(createTestFile(dir, {name}));
+    QVERIFY(createTestFiles(dir, {{u"A.mp3"_qs}, {u"B.mp3"_qs}, {u"C.mp3"_qs}}));
     TrackListWindow list;
     list.openFolder(dir);
     list.clickHeader(1);

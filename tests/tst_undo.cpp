@@ -70,6 +70,14 @@ QString runAndRecord(const QByteArray& path, const QByteArrayList& pairs, bool s
     return runrecorder::recordRun(path, engine.requests(), engine.results());
 }
 
+// Creates the files of the pairs in the folder, then runs and records them.
+QString createAndRecord(TestDir& dir, const QByteArrayList& pairs, bool swaps = true)
+{
+    if (!createFiles(dir, pairs))
+        return QStringLiteral("files not created");
+    return runAndRecord(dir.pathBytes(), pairs, swaps);
+}
+
 // Undoes the folder's last run through the engine; false when there was none.
 bool undoLast(const QByteArray& path, std::vector<renaming::UndoOutcome>* outcomes = nullptr)
 {
@@ -169,8 +177,7 @@ void TestUndo::undoRestoresEveryNameAndContent()
     QFETCH(bool, swaps);
     TestDir dir;
     const QByteArray path = dir.pathBytes();
-    QVERIFY(createFiles(dir, pairs));
-    QCOMPARE(runAndRecord(path, pairs, swaps), QString());
+    QCOMPARE(createAndRecord(dir, pairs, swaps), QString());
     QCOMPARE(contents(path), placed(pairs, true));
     QVERIFY(canUndo(path));
 
@@ -220,8 +227,7 @@ void TestUndo::filesChangedSinceAreLeftAlone()
     const QByteArrayList pairs{"1 A.mp3>01 A.mp3", "2 B.mp3>02 B.mp3", "3 C.mp3>03 C.mp3"};
     TestDir dir;
     const QByteArray path = dir.pathBytes();
-    QVERIFY(createFiles(dir, pairs));
-    QCOMPARE(runAndRecord(path, pairs), QString());
+    QCOMPARE(createAndRecord(dir, pairs), QString());
 
     const platform::SyncedFolder folder(path);
     if (change == "rename") {
@@ -322,8 +328,7 @@ void TestUndo::undoAgainTakesBackTheRunBefore()
     const QByteArrayList second{"b.mp3>c.mp3", "y.mp3>z.mp3", "q.mp3>r.mp3"};
     TestDir dir;
     const QByteArray path = dir.pathBytes();
-    QVERIFY(createFiles(dir, first));
-    QCOMPARE(runAndRecord(path, first), QString());
+    QCOMPARE(createAndRecord(dir, first), QString());
     QCOMPARE(runAndRecord(path, second), QString());
     QMap<QByteArray, QByteArray> expected{{"a.mp3", "content of a.mp3"},
                                           {"x.mp3", "content of x.mp3"},
@@ -565,8 +570,7 @@ void TestUndo::undoKilledAndRecoveredLosesNothing()
         init();
         TestDir dir;
         const QByteArray path = dir.pathBytes();
-        QVERIFY(createFiles(dir, pairs));
-        QCOMPARE(runAndRecord(path, pairs), QString());
+        QCOMPARE(createAndRecord(dir, pairs), QString());
 
         QProcess child;
         child.start(QStringLiteral("strace"),

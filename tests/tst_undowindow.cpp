@@ -43,9 +43,12 @@ std::unique_ptr<TForm1> window(const TestDir& dir, TOKBottomDlg1* progress, bool
     return form;
 }
 
-// The "music" folder with the files of the run under their old names; empty on failure.
+// The program's folder "exe", for its settings file, and the "music" folder with the files of
+// the run under their old names; empty on failure.
 QByteArray makeMusic(TestDir& dir)
 {
+    if (!dir.createDir(QStringLiteral("exe")))
+        return QByteArray();
     for (const QByteArray& pair : kRun) {
         const QByteArray name = pair.left(pair.indexOf('>'));
         if (!dir.createFile(QStringLiteral("music/") + QString::fromLatin1(name),
@@ -129,7 +132,6 @@ void TestUndoWindow::undoFromTheActionsMenu()
     QFETCH(QString, question);
     QFETCH(QString, report);
     TestDir dir;
-    QVERIFY(dir.createDir(QStringLiteral("exe")));
     const QByteArray music = makeMusic(dir);
     QVERIFY(!music.isEmpty());
     TOKBottomDlg1 progress;
@@ -182,7 +184,6 @@ void TestUndoWindow::undoFromTheActionsMenu()
 void TestUndoWindow::reportNamesTheFilesLeftAlone()
 {
     TestDir dir;
-    QVERIFY(dir.createDir(QStringLiteral("exe")));
     const QByteArray music = makeMusic(dir);
     QVERIFY(!music.isEmpty());
     TOKBottomDlg1 progress;
@@ -226,7 +227,6 @@ void TestUndoWindow::reportNamesTheFilesLeftAlone()
 void TestUndoWindow::runFinishedByTheRecoveryCanBeUndone()
 {
     TestDir dir;
-    QVERIFY(dir.createDir(QStringLiteral("exe")));
     const QByteArray music = makeMusic(dir);
     QVERIFY(!music.isEmpty());
     {
