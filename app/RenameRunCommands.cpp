@@ -63,9 +63,9 @@ void RenameRunCommands::renameTracks()
     renaming::RenameEngine engine;
     if (engine.prepare(folder, requests)) {
         if (m_progressDialog) {
-            m_progressDialog->setRun({engine.stepCount(),
-                                      [&engine](int) { return engine.runStep(); },
-                                      [&engine] { engine.cancel(); }});
+            m_progressDialog->setRun(
+                {engine.stepCount(), [&engine](int) { return engine.runStep(); },
+                 [&engine] { engine.cancel(); }, [&engine] { return engine.rowsDone(); }});
             m_progressDialog->exec();
         }
         // Whatever the dialog did, the run ends here: no file may stay under a temporary name.
