@@ -121,6 +121,7 @@ bool VxFileListKeys::PermanentDelete()
 
 void VxFileListKeys::Refresh()
 {
+    m_list->reportNextUnreadable();
     m_list->UpdateFileList();
     auto* combo = qobject_cast<TVxDirTreeCombo28*>(m_list->DirTreeCombo());
     if (combo)

@@ -48,16 +48,17 @@ ListingRow entryRow(platform::DirEntry&& entry, const std::shared_ptr<const List
 } // namespace
 
 bool addFiles(QVector<ListingRow>& rows, const QString& directory, const QString& pattern,
-              quint32 mask, const VxListingOptions& options)
+              quint32 mask, const VxListingOptions& options, int* readError)
 {
     const qsizetype split = pattern.lastIndexOf(QLatin1Char('/'));
     const QString folder = split < 0 ? directory : pattern.left(split + 1);
     return addFiles(rows, platform::encodePath(folder),
-                    platform::encodePath(pattern.mid(split + 1)), mask, options);
+                    platform::encodePath(pattern.mid(split + 1)), mask, options, nullptr,
+                    readError);
 }
 
 bool addFiles(QVector<ListingRow>& rows, const QByteArray& directory, const QByteArray& namePattern,
-              quint32 mask, const VxListingOptions& options, bool* readable)
+              quint32 mask, const VxListingOptions& options, bool* readable, int* readError)
 {
     const QString folder = platform::displayName(directory);
 
@@ -65,8 +66,8 @@ bool addFiles(QVector<ListingRow>& rows, const QByteArray& directory, const QByt
     // them all.
     const bool widened = namePattern.endsWith(".*");
     std::vector<platform::DirEntry> entries;
-    const bool read =
-        platform::enumerateDirectory(directory, widened ? QByteArray("*") : namePattern, entries);
+    const bool read = platform::enumerateDirectory(
+        directory, widened ? QByteArray("*") : namePattern, entries, readError);
     if (readable)
         *readable = read;
     if (!read)

@@ -3,6 +3,7 @@
 #include "explorer/VxDirTreeCombo28.h"
 #include "explorer/VxDirTreeView.h"
 #include "explorer/VxFileListKeys.h"
+#include "explorer/VxFileListMessages.h"
 #include "explorer/VxFileListOperations.h"
 #include "explorer/VxFileListRename.h"
 #include "explorer/VxFileListRules.h"
@@ -271,6 +272,7 @@ void TVxFilelistView28::UpdateFileList()
     {
         const WaitCursor hourglass;
         m_model->clear();
+        m_readError = 0;
         if (vxfilelist::isDrivesText(m_directory)) {
             CreateDriveColumns();
             AddDrives();
@@ -283,6 +285,9 @@ void TVxFilelistView28::UpdateFileList()
                 AddFiles(folder + QStringLiteral("*.*"), mask | kFolderBit);
             for (const QString& pattern : vxfilelist::maskPatterns(m_mask))
                 AddFiles(folder + pattern, mask);
+            // Rows from one pattern of a folder that then failed to read are no listing of it.
+            if (m_readError != 0)
+                m_model->clear();
             m_sortColumn = vxcolumn::Name;
             m_descending = false;
             sortRows();
@@ -294,6 +299,24 @@ void TVxFilelistView28::UpdateFileList()
     // The list is repainted before the caller goes on; input waits, so no command
     // can run inside the re-read.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    reportReadError();
+}
+
+void TVxFilelistView28::reportReadError()
+{
+    // A folder that is gone lists empty as before: the picker and the window follow it.
+    if (m_readError == 0 || platform::fileErrorOf(m_readError) == platform::FileError::NotFound) {
+        if (m_readError == 0)
+            m_unreadableReported.clear();
+        return;
+    }
+    const QString reason = platform::sysErrorText(m_readError);
+    emit folderUnreadable(m_directory, reason);
+    if (m_unreadableReported == m_directory)
+        return;
+    m_unreadableReported = m_directory;
+    const TLanguage language = m_language == lnSysDefault ? lnEnglish : m_language;
+    vxfilelistmessages::warning(VxText(language, VxKey::FolderUnreadable).arg(m_directory, reason));
 }
 
 bool TVxFilelistView28::AddFiles(const QString& pattern, quint32 mask)
@@ -307,8 +330,11 @@ bool TVxFilelistView28::AddFiles(const QString& pattern, quint32 mask)
     options.datePattern = m_datePattern;
     options.timePattern = m_timePattern;
     QVector<ListingRow> listed;
-    const bool added =
-        vxfilelist::addFiles(listed, EnsureTrailingBackslash(m_directory), pattern, mask, options);
+    int readError = 0;
+    const bool added = vxfilelist::addFiles(listed, EnsureTrailingBackslash(m_directory), pattern,
+                                            mask, options, &readError);
+    if (readError != 0)
+        m_readError = readError;
     for (ListingRow& row : listed) {
         if (row.kind == ListingRow::Kind::Parent)
             row.imageIndex = m_parentImgIdx;

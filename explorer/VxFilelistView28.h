@@ -114,8 +114,13 @@ public:
     bool ShowFolders() const { return m_showFolders; }
     void setShowFolders(bool value);
 
-    // Re-reads the folder or the volumes from disk and sorts a folder by name, ascending.
+    // Re-reads the folder or the volumes from disk and sorts a folder by name, ascending. A
+    // folder that exists but cannot be read lists nothing and emits folderUnreadable(); the
+    // first such read of a folder also says so in a warning box, so that a re-read nobody
+    // asked for (a change seen in the folder) does not bring the box up again.
     void UpdateFileList();
+    // The next read says again that the folder cannot be read: the user asked to see it anew.
+    void reportNextUnreadable() { m_unreadableReported.clear(); }
     // Lists the entries matching `pattern` (a folder followed by a wildcard name) with the
     // attribute mask `mask`; true when a row was added.
     bool AddFiles(const QString& pattern, quint32 mask);
@@ -167,6 +172,8 @@ public:
 
 signals:
     void directoryChanged(const QString& directory);
+    // The folder `path` could not be read; `reason` is the system's.
+    void folderUnreadable(const QString& path, const QString& reason);
     void OnItemChange(QObject* sender, const QString& path);
 
 protected:
@@ -178,6 +185,8 @@ protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
 private:
+    // After a read: the unreadable folder's signal and, once, its box.
+    void reportReadError();
     void selectRowWithPath(const QString& path);
 
     void setColumnWidthProperty(int column, int width);
@@ -201,6 +210,10 @@ private:
     QString m_datePattern;
     QString m_timePattern;
     QString m_directory;
+    // Why the folder could not be read by the read in progress; 0 when it could.
+    int m_readError = 0;
+    // The folder whose unreadable box was shown, until a read of it succeeds.
+    QString m_unreadableReported;
     QPointer<QWidget> m_dirTreeCombo;
     TFileType m_fileType{ftReadOnly, ftHidden, ftSystem, ftArchive};
     TFileSize m_fileSize = fsKB;

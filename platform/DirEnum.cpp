@@ -106,11 +106,16 @@ bool wildcardMatch(const QByteArray& pattern, const QByteArray& name)
 }
 
 bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
-                        std::vector<DirEntry>& out)
+                        std::vector<DirEntry>& out, int* error)
 {
+    int ignored = 0;
+    int& failure = error ? *error : ignored;
+    failure = 0;
     DirStream stream(dir);
-    if (!stream.isOpen())
+    if (!stream.isOpen()) {
+        failure = stream.error();
         return false;
+    }
     const size_t before = out.size();
     const int dirFd = stream.fd();
     const Caller caller;
@@ -127,6 +132,7 @@ bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
             // an entry out that is still there.
             if (errno == ENOENT)
                 continue;
+            failure = errno;
             whole = false;
             break;
         }
@@ -141,6 +147,8 @@ bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
     }
     if (whole && stream.error() == 0)
         return true;
+    if (whole)
+        failure = stream.error();
     // Part of a folder is no listing of it: nothing read is kept.
     out.erase(out.begin() + std::ptrdiff_t(before), out.end());
     return false;

@@ -14,9 +14,10 @@ namespace platform {
 // regard to case. "." and ".." are reported like any entry. Reads raw names with readdir, so
 // names that are not valid UTF-8 are listed too. Returns false, with `out` as it was, when the
 // folder cannot be opened or read to its end, or an entry it lists cannot be asked for its
-// status: a listing cut short is never handed out as the folder's content.
+// status: a listing cut short is never handed out as the folder's content. `error`, when given,
+// gets why (the system's error number, for fileErrorOf() and sysErrorText()), or 0.
 bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
-                        std::vector<DirEntry>& out);
+                        std::vector<DirEntry>& out, int* error = nullptr);
 
 // True when `name` matches the wildcard `pattern` ("*", "?", ASCII case ignored). Only the
 // pattern has wildcards: a "*" or "?" in `name` is a character like any other.
