@@ -47,6 +47,13 @@ QByteArrayList pairsOf(const QString& kind, int files)
     return pairs;
 }
 
+// Creates the files of the pairs in the folder and prepares the engine for their run.
+bool prepareRun(TestDir& dir, const QByteArrayList& pairs, RenameEngine& engine)
+{
+    return renametest::createFiles(dir, pairs) &&
+           engine.prepare(dir.pathBytes(), renametest::requestsOf(dir.pathBytes(), pairs));
+}
+
 int renamedCount(const RenameEngine& engine)
 {
     int renamed = 0;
@@ -151,10 +158,9 @@ void TestCancel::cancelBetweenGroups()
     QFETCH(int, stepsAfter);
     TestDir dir;
     const QByteArrayList pairs = pairsOf(kind, files);
-    QVERIFY(renametest::createFiles(dir, pairs));
     RenameEngine engine;
     engine.setSwapsAllowed(swaps);
-    QVERIFY(engine.prepare(dir.pathBytes(), renametest::requestsOf(dir.pathBytes(), pairs)));
+    QVERIFY(prepareRun(dir, pairs, engine));
     for (int i = 0; i < stepsBefore; ++i)
         engine.runStep();
     engine.cancel();
@@ -196,9 +202,8 @@ void TestCancel::cancelFromTheDialog()
     constexpr int cancelRow = 100;
     TestDir dir;
     const QByteArrayList pairs = pairsOf(u"reversal"_qs, files);
-    QVERIFY(renametest::createFiles(dir, pairs));
     RenameEngine engine;
-    QVERIFY(engine.prepare(dir.pathBytes(), renametest::requestsOf(dir.pathBytes(), pairs)));
+    QVERIFY(prepareRun(dir, pairs, engine));
     TOKBottomDlg1 dialog;
     QPushButton* button = dialog.cancelButton();
     QString shownCaption;
@@ -248,9 +253,8 @@ void TestCancel::escapeWithoutCancelRunsOn()
     constexpr int files = 200;
     TestDir dir;
     const QByteArrayList pairs = pairsOf(u"reversal"_qs, files);
-    QVERIFY(renametest::createFiles(dir, pairs));
     RenameEngine engine;
-    QVERIFY(engine.prepare(dir.pathBytes(), renametest::requestsOf(dir.pathBytes(), pairs)));
+    QVERIFY(prepareRun(dir, pairs, engine));
     TOKBottomDlg1 dialog;
     bool buttonShown = false;
     bool dialogShown = true;
@@ -277,9 +281,8 @@ void TestCancel::cancelAfterRefusedPrepare()
 {
     TestDir dir;
     const QByteArrayList pairs = pairsOf(u"reversal"_qs, 20);
-    QVERIFY(renametest::createFiles(dir, pairs));
     RenameEngine engine;
-    QVERIFY(engine.prepare(dir.pathBytes(), renametest::requestsOf(dir.pathBytes(), pairs)));
+    QVERIFY(prepareRun(dir, pairs, engine));
     QVERIFY(!engine.prepare(dir.pathBytes() + "/missing",
                             renametest::requestsOf(dir.pathBytes(), pairs)));
     engine.cancel();
