@@ -77,11 +77,9 @@ void ExportCommands::print()
 
 void ExportCommands::exportText()
 {
-    if (!hasRows())
+    const QString fileName = pickFile(m_saveDialog2);
+    if (fileName.isEmpty())
         return;
-    if (m_saveDialog2->exec() != QDialog::Accepted || m_saveDialog2->selectedFiles().isEmpty())
-        return;
-    const QString fileName = m_saveDialog2->selectedFiles().constFirst();
     if (m_saveDialog2->selectedNameFilter() == playlistFilter())
         exportPlaylist(fileName);
     else
@@ -105,11 +103,8 @@ void ExportCommands::exportPlaylist(const QString& fileName)
 
 void ExportCommands::exportPdf()
 {
-    if (!hasRows())
-        return;
-    if (m_saveDialog3->exec() != QDialog::Accepted || m_saveDialog3->selectedFiles().isEmpty())
-        return;
-    exportTrackListPdf(m_saveDialog3->selectedFiles().constFirst());
+    if (const QString fileName = pickFile(m_saveDialog3); !fileName.isEmpty())
+        exportTrackListPdf(fileName);
 }
 
 void ExportCommands::exportTrackListPdf(const QString& fileName)
@@ -128,6 +123,15 @@ bool ExportCommands::hasRows() const
         return true;
     messageboxes::showWarning(m_window, text::entry(text::MessageTexts, 1));
     return false;
+}
+
+QString ExportCommands::pickFile(QFileDialog* dialog) const
+{
+    if (!hasRows())
+        return QString();
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return QString();
+    return dialog->selectedFiles().constFirst();
 }
 
 QList<TrackLine> ExportCommands::trackLines() const

@@ -38,6 +38,8 @@ public:
 private:
     // Warns when the list is empty: there is nothing to write.
     bool hasRows() const;
+    // The file picked in `dialog`; empty when there are no rows or the dialog was cancelled.
+    QString pickFile(QFileDialog* dialog) const;
     // The rows as print and export write them: the current number and the title.
     QList<TrackLine> trackLines() const;
 
