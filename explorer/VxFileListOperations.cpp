@@ -11,6 +11,7 @@
 #include "explorer/VxSendToEntries.h"
 #include "explorer/VxShellUtils.h"
 #include "platform/DirEnum.h"
+#include "platform/PathSegment.h"
 #include "platform/Volumes.h"
 #include "platform/ui/FileOperation.h"
 #include "platform/ui/ShellOpen.h"
@@ -33,14 +34,6 @@ constexpr qint64 MaxClipboardTextBytes = 16 * 1024 * 1024;
 // Shared by every file list: a cut in one list and a paste in another moves the files.
 platform::FileOperationKind pendingOperation = platform::FileOperationKind::Copy;
 
-QByteArray lastSegment(const QByteArray& path)
-{
-    QByteArray clean = path;
-    while (clean.size() > 1 && clean.endsWith('/'))
-        clean.chop(1);
-    return clean.mid(clean.lastIndexOf('/') + 1);
-}
-
 QString folderOf(const QString& path)
 {
     return EnsureTrailingBackslash(QFileInfo(path).absolutePath());
@@ -56,7 +49,7 @@ QList<QByteArray> targetsIn(const QString& folder, const QList<QByteArray>& sour
     const QByteArray base = platform::encodePath(EnsureTrailingBackslash(folder));
     QList<QByteArray> targets;
     for (const QByteArray& source : sources)
-        targets.append(base + lastSegment(source));
+        targets.append(base + platform::lastSegment(source));
     return targets;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/MountTable.h"
 
 #include "platform/DirEnum.h"
+#include "platform/PathSegment.h"
 
 #include <QList>
 
@@ -160,11 +161,6 @@ DriveType blockDeviceType(const QByteArray& deviceDir, int depth)
         }
     }
     return DriveType::Fixed;
-}
-
-QByteArray lastSegment(const QByteArray& path)
-{
-    return path.mid(path.lastIndexOf('/') + 1);
 }
 
 } // namespace

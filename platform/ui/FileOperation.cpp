@@ -3,6 +3,7 @@
 #include "platform/DirEnum.h"
 #include "platform/FileCopy.h"
 #include "platform/NoReplaceRename.h"
+#include "platform/PathSegment.h"
 #include "platform/Trash.h"
 #include "platform/TreeSize.h"
 
@@ -37,14 +38,6 @@ public:
     CursorGuard(const CursorGuard&) = delete;
     CursorGuard& operator=(const CursorGuard&) = delete;
 };
-
-QByteArray lastSegment(const QByteArray& path)
-{
-    QByteArray clean = path;
-    while (clean.size() > 1 && clean.endsWith('/'))
-        clean.chop(1);
-    return clean.mid(clean.lastIndexOf('/') + 1);
-}
 
 QByteArray parentOf(const QByteArray& path)
 {
@@ -91,6 +84,23 @@ bool childNames(const QByteArray& folder, std::vector<QByteArray>& names, int& e
     error = errno;
     ::closedir(stream);
     return error == 0;
+}
+
+// The one of four texts that speaks of the operation `kind`.
+const QString& ofKind(FileOperationKind kind, const QString& move, const QString& copy,
+                      const QString& remove, const QString& rename)
+{
+    switch (kind) {
+    case FileOperationKind::Move:
+        return move;
+    case FileOperationKind::Copy:
+        return copy;
+    case FileOperationKind::Delete:
+        return remove;
+    case FileOperationKind::Rename:
+        break;
+    }
+    return rename;
 }
 
 // Makes the entries of `folder` durable, so a source removed next cannot outlive its copy.
@@ -249,25 +259,17 @@ void FileOperation::transferFolder(const QByteArray& source, const QByteArray& t
             return;
         }
     }
-    std::vector<QByteArray> names;
-    int error = 0;
-    if (!childNames(source, names, error)) {
-        reportErrno(source, error);
+    if (!forEachChild(source, [&](const QByteArray& name) {
+            transfer(joined(source, name), joined(target, name), move);
+        }))
         return;
-    }
-    for (const QByteArray& name : names) {
-        if (m_cancelled)
-            break;
-        transfer(joined(source, name), joined(target, name), move);
-    }
     // A cancelled copy keeps what it holds, with the folder's own permissions.
     if (!targetExists)
         ::chmod(target.constData(), mode & 07777);
     if (m_cancelled || !move)
         return;
     // What was declined or failed stays in the source, which then cannot go.
-    if (::rmdir(source.constData()) != 0 && errno != ENOTEMPTY && errno != EEXIST)
-        reportErrno(source, errno);
+    removeEmptied(source);
 }
 
 void FileOperation::transferLeaf(const QByteArray& source, const QByteArray& target, bool move,
@@ -372,20 +374,34 @@ void FileOperation::deleteForGood(const QByteArray& path)
             reportErrno(path, errno);
         return;
     }
+    if (!forEachChild(path, [&](const QByteArray& name) { deleteForGood(joined(path, name)); }) ||
+        m_cancelled)
+        return;
+    // What could not go keeps its folder.
+    removeEmptied(path);
+}
+
+bool FileOperation::forEachChild(const QByteArray& folder,
+                                 const std::function<void(const QByteArray& name)>& each)
+{
     std::vector<QByteArray> names;
     int error = 0;
-    if (!childNames(path, names, error)) {
-        reportErrno(path, error);
-        return;
+    if (!childNames(folder, names, error)) {
+        reportErrno(folder, error);
+        return false;
     }
     for (const QByteArray& name : names) {
         if (m_cancelled)
-            return;
-        deleteForGood(joined(path, name));
+            break;
+        each(name);
     }
-    // What could not go keeps its folder.
-    if (::rmdir(path.constData()) != 0 && errno != ENOTEMPTY && errno != EEXIST)
-        reportErrno(path, errno);
+    return true;
+}
+
+void FileOperation::removeEmptied(const QByteArray& folder)
+{
+    if (::rmdir(folder.constData()) != 0 && errno != ENOTEMPTY && errno != EEXIST)
+        reportErrno(folder, errno);
 }
 
 FileOperation::Replace FileOperation::askDeleteForGood(const QByteArray& path)
@@ -488,32 +504,14 @@ void FileOperation::nameButtons(QMessageBox& box) const
 
 QString FileOperation::errorTitle() const
 {
-    switch (m_kind) {
-    case FileOperationKind::Move:
-        return m_texts.errorMoveTitle;
-    case FileOperationKind::Copy:
-        return m_texts.errorCopyTitle;
-    case FileOperationKind::Delete:
-        return m_texts.errorDeleteTitle;
-    case FileOperationKind::Rename:
-        break;
-    }
-    return m_texts.errorRenameTitle;
+    return ofKind(m_kind, m_texts.errorMoveTitle, m_texts.errorCopyTitle, m_texts.errorDeleteTitle,
+                  m_texts.errorRenameTitle);
 }
 
 QString FileOperation::cannotText() const
 {
-    switch (m_kind) {
-    case FileOperationKind::Move:
-        return m_texts.cannotMove;
-    case FileOperationKind::Copy:
-        return m_texts.cannotCopy;
-    case FileOperationKind::Delete:
-        return m_texts.cannotDelete;
-    case FileOperationKind::Rename:
-        break;
-    }
-    return m_texts.cannotRename;
+    return ofKind(m_kind, m_texts.cannotMove, m_texts.cannotCopy, m_texts.cannotDelete,
+                  m_texts.cannotRename);
 }
 
 } // namespace platform

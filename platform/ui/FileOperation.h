@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QMessageBox;
@@ -62,6 +63,12 @@ private:
                         bool targetExists, quint32 mode);
     void transferLeaf(const QByteArray& source, const QByteArray& target, bool move,
                       bool targetExists);
+    // Calls `each` with the name of every entry of `folder` until the operation is cancelled;
+    // false, with the failure reported, when the folder cannot be read.
+    bool forEachChild(const QByteArray& folder,
+                      const std::function<void(const QByteArray& name)>& each);
+    // Removes `folder` when nothing is left in it; a folder still holding entries stays quietly.
+    void removeEmptied(const QByteArray& folder);
     void trash(const QList<QByteArray>& sources);
     // For an entry whose volume has no usable trash, after the user agreed.
     void deleteForGood(const QByteArray& path);
