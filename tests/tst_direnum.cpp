@@ -1,4 +1,5 @@
 #include "platform/DirEnum.h"
+#include "platform/PathSegment.h"
 #include "platform/SyncedFolder.h"
 #include "tests/support/FuseVolume.h"
 #include "tests/support/TestDir.h"
@@ -256,6 +257,30 @@ private slots:
         QCOMPARE(::utimensat(AT_FDCWD, path.constData(), times, 0), 0);
         const std::vector<DirEntry> entries = list(dir, "t.mp3");
         QCOMPARE(entries.front().mtimeNsec, 1072915500LL * 1000000000LL + 123456789LL);
+    }
+
+    void lastSegment_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QByteArray>("segment");
+
+        QTest::newRow("file-in-folder") << QByteArray("/music/a.mp3") << QByteArray("a.mp3");
+        QTest::newRow("bare-name") << QByteArray("a.mp3") << QByteArray("a.mp3");
+        QTest::newRow("folder/trailing-separator")
+            << QByteArray("/music/old/") << QByteArray("old");
+        QTest::newRow("folder/doubled-separators")
+            << QByteArray("/music//old//") << QByteArray("old");
+        QTest::newRow("root") << QByteArray("/") << QByteArray();
+        QTest::newRow("root/doubled") << QByteArray("//") << QByteArray();
+        QTest::newRow("not-utf8-kept-byte-for-byte")
+            << QByteArray("/m/Caf\xe9.mp3") << QByteArray("Caf\xe9.mp3");
+    }
+
+    void lastSegment()
+    {
+        QFETCH(QByteArray, path);
+        QFETCH(QByteArray, segment);
+        QCOMPARE(platform::lastSegment(path), segment);
     }
 };
 
