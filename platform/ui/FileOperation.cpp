@@ -413,14 +413,7 @@ FileOperation::Replace FileOperation::askDeleteForGood(const QByteArray& path)
     nameButtons(box);
     box.setObjectName(QStringLiteral("ConfirmDeleteForGood"));
     box.setDefaultButton(QMessageBox::No);
-    switch (box.exec()) {
-    case QMessageBox::Yes:
-        return Replace::Yes;
-    case QMessageBox::No:
-        return Replace::No;
-    default:
-        return Replace::Cancel;
-    }
+    return replyOf(box.exec());
 }
 
 void FileOperation::rename(const QByteArray& source, const QByteArray& target)
@@ -456,10 +449,14 @@ FileOperation::Replace FileOperation::askReplace(const QByteArray& target)
     nameButtons(box);
     box.setObjectName(QStringLiteral("ConfirmReplace"));
     box.setDefaultButton(QMessageBox::No);
-    switch (box.exec()) {
-    case QMessageBox::YesToAll:
-        m_replaceAll = true;
-        return Replace::Yes;
+    const int button = box.exec();
+    m_replaceAll = button == QMessageBox::YesToAll;
+    return m_replaceAll ? Replace::Yes : replyOf(button);
+}
+
+FileOperation::Replace FileOperation::replyOf(int button)
+{
+    switch (button) {
     case QMessageBox::Yes:
         return Replace::Yes;
     case QMessageBox::No:

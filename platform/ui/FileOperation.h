@@ -76,6 +76,8 @@ private:
     void rename(const QByteArray& source, const QByteArray& target);
     bool confirmDelete(const QList<QByteArray>& sources);
     Replace askReplace(const QByteArray& target);
+    // The answer a question box's Yes, No or other button gives.
+    static Replace replyOf(int button);
     void reportError(const QByteArray& path, const QString& reason);
     void reportErrno(const QByteArray& path, int error);
     void startProgress(const QList<QByteArray>& sources);
