@@ -333,8 +333,10 @@ void TVxDirTreeCombo28::keyPressEvent(QKeyEvent* event)
     case Qt::Key_F5:
         ResetTree();
         OpenPath(m_tree->SelectedPath());
-        if (m_fileList)
+        if (m_fileList) {
+            m_fileList->reportNextUnreadable();
             m_fileList->UpdateFileList();
+        }
         break;
     default:
         break;
