@@ -1,5 +1,6 @@
 #include "app/ExportCommands.h"
 
+#include "app/EmptyListWarning.h"
 #include "app/MessageBoxes.h"
 #include "app/TrackListCommands.h"
 #include "app/TrackListModel.h"
@@ -38,9 +39,11 @@ QString playlistFilter()
 } // namespace
 
 ExportCommands::ExportCommands(TrackListModel* model, TrackListCommands* commands,
-                               QTextEdit* printText, QWidget* window)
-    : QObject(window), m_model(model), m_commands(commands), m_printText(printText),
-      m_window(window), m_saveDialog2(saveDialog(window, "SaveDialog2", QStringLiteral("txt"))),
+                               const TVxFilelistView28* fileList, QTextEdit* printText,
+                               QWidget* window)
+    : QObject(window), m_model(model), m_commands(commands), m_fileList(fileList),
+      m_printText(printText), m_window(window),
+      m_saveDialog2(saveDialog(window, "SaveDialog2", QStringLiteral("txt"))),
       m_saveDialog3(saveDialog(window, "SaveDialog3", QStringLiteral("pdf")))
 {
     connect(m_saveDialog2, &QFileDialog::filterSelected, this, [this](const QString& filter) {
@@ -121,7 +124,7 @@ bool ExportCommands::hasRows() const
 {
     if (!m_model->rows().isEmpty())
         return true;
-    messageboxes::showWarning(m_window, text::entry(text::MessageTexts, 1));
+    messageboxes::warnEmptyList(m_window, *m_fileList);
     return false;
 }
 

@@ -10,6 +10,7 @@ class QTextEdit;
 class QWidget;
 class TrackListCommands;
 class TrackListModel;
+class TVxFilelistView28;
 
 // The File menu's output commands: print, the text or playlist export and the PDF export.
 // Each writes the track list's rows in their current order; an empty list is refused with a
@@ -20,8 +21,8 @@ class ExportCommands : public QObject
     Q_OBJECT
 
 public:
-    ExportCommands(TrackListModel* model, TrackListCommands* commands, QTextEdit* printText,
-                   QWidget* window);
+    ExportCommands(TrackListModel* model, TrackListCommands* commands,
+                   const TVxFilelistView28* fileList, QTextEdit* printText, QWidget* window);
 
     // The save dialogs' filters follow the interface language.
     void applyLanguage();
@@ -45,6 +46,7 @@ private:
 
     TrackListModel* m_model;
     TrackListCommands* m_commands;
+    const TVxFilelistView28* m_fileList;
     QTextEdit* m_printText;
     QWidget* m_window;
     QFileDialog* m_saveDialog2;

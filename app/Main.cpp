@@ -305,7 +305,7 @@ void TForm1::createCentralControls()
     m_richEdit1->setObjectName(QStringLiteral("RichEdit1"));
     m_richEdit1->setVisible(false);
 
-    m_export = new ExportCommands(m_model, m_commands, m_richEdit1, this);
+    m_export = new ExportCommands(m_model, m_commands, m_vxFilelistView281, m_richEdit1, this);
 
     QWidget::setTabOrder(m_listView1, m_spinEdit1);
     QWidget::setTabOrder(m_spinEdit1, m_spinEdit2);

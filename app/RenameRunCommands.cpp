@@ -1,5 +1,6 @@
 #include "app/RenameRunCommands.h"
 
+#include "app/EmptyListWarning.h"
 #include "app/ListedFolderWatcher.h"
 #include "app/MessageBoxes.h"
 #include "app/ProgessBar.h"
@@ -39,7 +40,7 @@ RenameRunCommands::RenameRunCommands(const RenameRunControls& controls)
 void RenameRunCommands::renameTracks()
 {
     if (m_controls.model->rows().isEmpty()) {
-        messageboxes::showWarning(m_controls.window, text::entry(text::MessageTexts, 1));
+        messageboxes::warnEmptyList(m_controls.window, *m_controls.fileList);
         return;
     }
     // Changes on disk wait until the run is over and the list has been read again.

@@ -126,10 +126,12 @@ constexpr const char16_t* WindowMessages[] = {
     u"La fenêtre ne peut pas ouvrir le répertoire « %1 » : son nom n'est pas en UTF-8 valide. "
     u"ORVENFR --preview et --rename savent le lire.",
     u"%1 fichier(s) ne pourront pas être renommés.",
+    u"Le répertoire « %1 » ne peut pas être lu : %2",
     u"\"%1\" is not a folder.",
     u"The window cannot open the folder \"%1\": its name is not valid UTF-8. ORVENFR --preview "
     u"and --rename can read it.",
     u"%1 file(s) cannot be renamed.",
+    u"The folder \"%1\" cannot be read: %2",
 };
 
 } // namespace
@@ -148,7 +150,7 @@ const Table ProgressTexts = {Progress, 2};
 const Table PdfExportTexts = {PdfExport, 3};
 const Table PrintTexts = {Print, 4};
 const Table FileErrorTexts = {FileErrors, 4};
-const Table WindowMessageTexts = {WindowMessages, 3};
+const Table WindowMessageTexts = {WindowMessages, 4};
 
 LanguageIndex languageIndex()
 {

@@ -40,7 +40,8 @@ extern const Table PrintTexts;
 // created (no "%2"), settings not written, settings not read
 extern const Table FileErrorTexts;
 // The main window's own warnings: not a folder ("%1" path), a folder name that is not UTF-8
-// ("%1" path), rows that cannot be renamed ("%1" count)
+// ("%1" path), rows that cannot be renamed ("%1" count), a folder that cannot be read ("%1" path,
+// "%2" the system's reason)
 extern const Table WindowMessageTexts;
 
 // Entry k of `table` in the given language; any index other than French reads English.

@@ -302,15 +302,22 @@ void TVxFilelistView28::UpdateFileList()
     reportReadError();
 }
 
+QString TVxFilelistView28::readErrorText() const
+{
+    if (m_readError == 0 || platform::fileErrorOf(m_readError) == platform::FileError::NotFound)
+        return QString();
+    return platform::sysErrorText(m_readError);
+}
+
 void TVxFilelistView28::reportReadError()
 {
     // A folder that is gone lists empty as before: the picker and the window follow it.
-    if (m_readError == 0 || platform::fileErrorOf(m_readError) == platform::FileError::NotFound) {
+    const QString reason = readErrorText();
+    if (reason.isEmpty()) {
         if (m_readError == 0)
             m_unreadableReported.clear();
         return;
     }
-    const QString reason = platform::sysErrorText(m_readError);
     emit folderUnreadable(m_directory, reason);
     if (m_unreadableReported == m_directory)
         return;

@@ -121,6 +121,8 @@ public:
     void UpdateFileList();
     // The next read says again that the folder cannot be read: the user asked to see it anew.
     void reportNextUnreadable() { m_unreadableReported.clear(); }
+    // Why the last read of a folder that exists failed; empty when it was read.
+    QString readErrorText() const;
     // Lists the entries matching `pattern` (a folder followed by a wildcard name) with the
     // attribute mask `mask`; true when a row was added.
     bool AddFiles(const QString& pattern, quint32 mask);

@@ -1,5 +1,8 @@
+#include "app/Main.h"
+#include "core/SettingsFile.h"
 #include "explorer/VxConsts.h"
 #include "explorer/VxFilelistView28.h"
+#include "platform/DirEnum.h"
 #include "tests/support/FileListFixture.h"
 #include "tests/support/FuseVolume.h"
 #include "tests/support/ModalAnswerer.h"
@@ -21,6 +24,7 @@ private slots:
     void saysSoOncePerAsk_data();
     void saysSoOncePerAsk();
     void goneFolderStaysQuiet();
+    void mainWindowSaysWhyThereAreNoTracks();
 };
 
 void TestUnreadableFolder::saysSoOncePerAsk_data()
@@ -92,6 +96,29 @@ void TestUnreadableFolder::goneFolderStaysQuiet()
     QCOMPARE(list.view.rowCount(), 0);
     QCOMPARE(unreadable.count(), 0);
     QVERIFY(answerer.texts.isEmpty());
+}
+
+// The window's commands that need tracks name the folder that cannot be read rather than say
+// that it holds no MP3 file.
+void TestUnreadableFolder::mainWindowSaysWhyThereAreNoTracks()
+{
+    FuseVolume volume(FuseVolume::Kind::DamagedExt2);
+    if (!volume.isMounted())
+        QSKIP(volume.skipReason());
+    TestDir dir;
+    QVERIFY(dir.createFile(QStringLiteral("exe/ORVENFR.cfg"), "\r\n\r\nEnglish\r\n"));
+    TForm1 form(SettingsFile(dir.filePath(QStringLiteral("exe/ORVENFR.cfg")),
+                             dir.filePath(QStringLiteral("config/ORVEN/ORVENFR.cfg"))));
+    ModalAnswerer answerer;
+    answerer.answer(QStringLiteral("OK"));
+    answerer.answer(QStringLiteral("OK"));
+    form.openStartFolder(platform::encodePath(volume.filePath(FuseVolume::damagedFolder())));
+    form.SpeedButton1Click();
+    QCOMPARE(answerer.texts.size(), 2);
+    QVERIFY2(answerer.texts.last().startsWith(QStringLiteral("The folder \"")) &&
+                 answerer.texts.last().contains(QStringLiteral("\" cannot be read: ")),
+             qPrintable(answerer.texts.last()));
+    QVERIFY(!answerer.unexpected);
 }
 
 QTEST_MAIN(TestUnreadableFolder)
