@@ -1,5 +1,7 @@
 #include "core/TrackRules.h"
 
+#include "explorer/ListingTexts.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -167,12 +169,38 @@ QString withoutOldNumber(const QString& title)
     return title.mid(oldNumberLength(title));
 }
 
+namespace {
+
+// isMp3Name() of the caption, read from the name's bytes when the caption is the name itself:
+// no byte of a UTF-8 sequence is a dot and a byte that is not UTF-8 shows as a replacement
+// character, so the name's last dot is the caption's, and ".MP3" only equals ASCII letters. No
+// caption is written per row.
+bool listsAsMp3(const ListingRow& entry)
+{
+    const bool captionIsName =
+        (entry.kind == ListingRow::Kind::File || entry.kind == ListingRow::Kind::Folder) &&
+        entry.texts && !entry.texts->hideFileExt();
+    if (!captionIsName)
+        return isMp3Name(entry.caption());
+    const QByteArray& name = entry.nameBytes;
+    const qsizetype dot = name.lastIndexOf('.');
+    if (dot < 0 || name.size() - dot != 4)
+        return false;
+    const auto folded = [&name, dot](int i) {
+        const char c = name.at(dot + i);
+        return (c >= 'a' && c <= 'z') ? char(c - ('a' - 'A')) : c;
+    };
+    return folded(1) == 'M' && folded(2) == 'P' && folded(3) == '3';
+}
+
+} // namespace
+
 QVector<TrackRow> trackRowsFromListing(const QVector<ListingRow>& listing)
 {
     QVector<TrackRow> rows;
     rows.reserve(listing.size());
     for (const ListingRow& entry : listing) {
-        if (entry.kind == ListingRow::Kind::Drive || entry.special || !isMp3Name(entry.caption()))
+        if (entry.kind == ListingRow::Kind::Drive || entry.special || !listsAsMp3(entry))
             continue;
         TrackRow row;
         row.nameBytes = entry.nameBytes;

@@ -75,8 +75,12 @@ void VxFileListSort::appendUpper(QString& arena, const QString& caption) const
         arena += m_localeCase ? m_locale.toUpper(caption) : caption.toUpper();
         return;
     }
+    // Written in place: appending one character at a time costs more than the sort.
+    const qsizetype at = arena.size();
+    arena.resize(at + caption.size());
+    QChar* out = arena.data() + at;
     for (const QChar c : caption)
-        arena += (c >= u'a' && c <= u'z') ? QChar(c.unicode() - (u'a' - u'A')) : c;
+        *out++ = (c >= u'a' && c <= u'z') ? QChar(c.unicode() - (u'a' - u'A')) : c;
 }
 
 VxFileListSort::Key VxFileListSort::keyOf(const ListingRow& row, QString& arena) const

@@ -1,4 +1,5 @@
 #include "core/Text.h"
+#include "core/rename/RenameCheck.h"
 #include "core/rename/RenameEngine.h"
 #include "core/rename/RenameJournal.h"
 #include "core/rename/RenamePlan.h"
@@ -24,6 +25,9 @@ using renaming::RenameRequest;
 using renaming::RenameStatus;
 
 Q_DECLARE_METATYPE(std::vector<RenameStatus>)
+Q_DECLARE_METATYPE(std::vector<RenameRequest>)
+Q_DECLARE_METATYPE(std::vector<QByteArray>)
+Q_DECLARE_METATYPE(std::vector<int>)
 
 namespace {
 
@@ -120,6 +124,8 @@ private slots:
     void fileRemovedBeforeRun();
     void fileChangedSinceListing();
     void secondRunRefused();
+    void longListCheck_data();
+    void longListCheck();
 };
 
 void TestRename::initTestCase()
@@ -478,6 +484,90 @@ void TestRename::secondRunRefused()
 
     first.run();
     QCOMPARE(snapshot(dir), expectedFiles({"a.mp3>b.mp3", "b.mp3>a.mp3"}));
+}
+
+void TestRename::longListCheck_data()
+{
+    QTest::addColumn<std::vector<QByteArray>>("folder");
+    QTest::addColumn<std::vector<RenameRequest>>("rows");
+    QTest::addColumn<std::vector<RenameStatus>>("statuses");
+    QTest::addColumn<std::vector<int>>("holders");
+
+    // Thousands of rows, so the names fill tables far past any first size and collide.
+    constexpr int Count = 3000;
+    const auto name = [](int i) { return "n" + QByteArray::number(i) + ".mp3"; };
+    std::vector<QByteArray> files;
+    for (int i = 0; i < Count; ++i)
+        files.push_back(name(i));
+
+    // Row i renames file i to the name of file i + 1, the last one to `lastTarget`.
+    const auto chain = [&](const QByteArray& lastTarget, bool backwards) {
+        std::vector<RenameRequest> rows;
+        for (int i = 0; i < Count; ++i)
+            rows.push_back({name(i), i + 1 < Count ? name(i + 1) : lastTarget, 0, 0});
+        if (backwards)
+            std::reverse(rows.begin(), rows.end());
+        return rows;
+    };
+    const auto ordered = [](std::vector<RenameStatus> statuses, bool backwards) {
+        if (backwards)
+            std::reverse(statuses.begin(), statuses.end());
+        return statuses;
+    };
+
+    std::vector<RenameStatus> blocked(Count, RenameStatus::BlockedBySkippedRow);
+    blocked.back() = RenameStatus::TargetExists;
+    std::vector<int> none(Count, -1);
+    std::vector<int> next(Count, -1);
+    std::vector<int> nextBackwards(Count, -1);
+    for (int i = 0; i + 1 < Count; ++i) {
+        next[size_t(i)] = i + 1;
+        nextBackwards[size_t(Count - 1 - i)] = Count - 2 - i;
+    }
+    std::vector<QByteArray> withForeign = files;
+    withForeign.push_back("foreign.mp3");
+
+    for (const bool backwards : {false, true}) {
+        const QByteArray order = backwards ? "/backwards" : "/in-order";
+        QTest::newRow("chain-ends-free" + order)
+            << files << chain("free.mp3", backwards)
+            << std::vector<RenameStatus>(Count, RenameStatus::Pending)
+            << (backwards ? nextBackwards : next);
+        QTest::newRow("chain-ends-on-foreign-file" + order)
+            << withForeign << chain("foreign.mp3", backwards) << ordered(blocked, backwards)
+            << none;
+    }
+
+    // Pairs of rows want one name: the first of each pair gets it.
+    std::vector<RenameRequest> pairs;
+    std::vector<RenameStatus> pairStatuses;
+    for (int i = 0; i < Count; ++i) {
+        pairs.push_back({name(i), "t" + QByteArray::number(i / 2) + ".mp3", 0, 0});
+        pairStatuses.push_back(i % 2 ? RenameStatus::DuplicateTarget : RenameStatus::Pending);
+    }
+    QTest::newRow("duplicate-targets") << files << pairs << pairStatuses << none;
+
+    // Every file listed twice: the second row of each is refused.
+    std::vector<RenameRequest> twice;
+    std::vector<RenameStatus> twiceStatuses;
+    for (int i = 0; i < Count; ++i) {
+        twice.push_back({name(i / 2), "u" + QByteArray::number(i) + ".mp3", 0, 0});
+        twiceStatuses.push_back(i % 2 ? RenameStatus::DuplicateSource : RenameStatus::Pending);
+    }
+    QTest::newRow("duplicate-sources") << files << twice << twiceStatuses << none;
+}
+
+void TestRename::longListCheck()
+{
+    QFETCH(std::vector<QByteArray>, folder);
+    QFETCH(std::vector<RenameRequest>, rows);
+    QFETCH(std::vector<RenameStatus>, statuses);
+    QFETCH(std::vector<int>, holders);
+
+    const renaming::RenameCheck check(folder, platform::FsTraits());
+    const renaming::RenameCheck::Result result = check.check(rows);
+    QCOMPARE(result.status, statuses);
+    QCOMPARE(result.holder, holders);
 }
 
 QTEST_GUILESS_MAIN(TestRename)

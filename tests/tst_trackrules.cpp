@@ -53,6 +53,8 @@ private slots:
     void compare_data();
     void compare();
     void rowsFromListingKeepOrderAndFileData();
+    void rowsFromListingByExtension_data();
+    void rowsFromListingByExtension();
     void compareRowsUsesCaptionOrTitle();
     void oldNumber_data();
     void oldNumber();
@@ -318,6 +320,54 @@ void TestTrackRules::compare()
     QCOMPARE((result > 0) - (result < 0), sign);
     const int reverse = compareText(b, a);
     QCOMPARE((reverse > 0) - (reverse < 0), -sign);
+}
+
+void TestTrackRules::rowsFromListingByExtension_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<bool>("hideFileExt");
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<bool>("track");
+
+    QTest::newRow("lower") << QByteArray("a.mp3") << false << false << true;
+    QTest::newRow("upper") << QByteArray("A.MP3") << false << false << true;
+    QTest::newRow("mixed") << QByteArray("a.mP3") << false << false << true;
+    QTest::newRow("dot-only") << QByteArray(".mp3") << false << false << true;
+    QTest::newRow("last-extension-counts") << QByteArray("a.mp3.txt") << false << false << false;
+    QTest::newRow("earlier-extension") << QByteArray("a.txt.mp3") << false << false << true;
+    QTest::newRow("longer-extension") << QByteArray("a.mp33") << false << false << false;
+    QTest::newRow("shorter-extension") << QByteArray("a.mp") << false << false << false;
+    QTest::newRow("no-dot") << QByteArray("amp3") << false << false << false;
+    QTest::newRow("empty") << QByteArray() << false << false << false;
+    QTest::newRow("not-utf8-before") << QByteArray("\xff\xfe.mp3") << false << false << true;
+    QTest::newRow("not-utf8-extension") << QByteArray("a.mp\xb3") << false << false << false;
+    QTest::newRow("latin1-letter-extension")
+        << QByteArray("a.\xc3\xadp3") << false << false << false;
+    QTest::newRow("fullwidth-letter-extension")
+        << QByteArray("a.\xef\xbd\x8dp3") << false << false << false;
+    QTest::newRow("hidden-extension") << QByteArray("a.mp3") << true << false << false;
+    QTest::newRow("folder-named-like-mp3") << QByteArray("d.mp3") << false << true << true;
+}
+
+void TestTrackRules::rowsFromListingByExtension()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(bool, hideFileExt);
+    QFETCH(bool, folder);
+    QFETCH(bool, track);
+
+    ListingTexts::Options options;
+    options.hideFileExt = hideFileExt;
+    ListingRow row;
+    row.texts = std::make_shared<const ListingTexts>(options);
+    row.nameBytes = name;
+    row.kind = folder ? ListingRow::Kind::Folder : ListingRow::Kind::File;
+    // The rows go by the extension the list shows, read from the name's bytes or not.
+    QCOMPARE(isMp3Name(row.caption()), track);
+    const QVector<TrackRow> rows = trackRowsFromListing({row});
+    QCOMPARE(rows.size(), track ? 1 : 0);
+    if (track)
+        QCOMPARE(rows.at(0).isFolder, folder);
 }
 
 void TestTrackRules::rowsFromListingKeepOrderAndFileData()

@@ -5,6 +5,65 @@
 
 namespace renaming {
 
+namespace {
+
+// Which row holds each name, in one flat table with open addressing. The check runs on every
+// preview change; a node-based map's allocation per name and scattered reads cost more than
+// the rest of the check. The names stay in the caller's vectors, which outlive the table.
+class RowIndex
+{
+public:
+    explicit RowIndex(size_t names)
+    {
+        size_t size = 16;
+        while (size < 2 * names)
+            size *= 2;
+        m_slots.resize(size);
+        m_mask = size - 1;
+    }
+
+    // Files `name` under `row` when no row holds it yet; returns the row that holds it.
+    int insert(const QByteArray& name, int row)
+    {
+        const size_t hash = NameHash()(name);
+        for (size_t i = hash & m_mask;; i = (i + 1) & m_mask) {
+            Slot& slot = m_slots[i];
+            if (!slot.name) {
+                slot = {hash, &name, row};
+                return row;
+            }
+            if (slot.hash == hash && *slot.name == name)
+                return slot.row;
+        }
+    }
+
+    // The row that holds `name`, or -1.
+    int find(const QByteArray& name) const
+    {
+        const size_t hash = NameHash()(name);
+        for (size_t i = hash & m_mask;; i = (i + 1) & m_mask) {
+            const Slot& slot = m_slots[i];
+            if (!slot.name)
+                return -1;
+            if (slot.hash == hash && *slot.name == name)
+                return slot.row;
+        }
+    }
+
+private:
+    struct Slot
+    {
+        size_t hash = 0;
+        const QByteArray* name = nullptr;
+        int row = -1;
+    };
+
+    std::vector<Slot> m_slots;
+    size_t m_mask = 0;
+};
+
+} // namespace
+
 RenameCheck::RenameCheck(const std::vector<QByteArray>& folderNames, platform::FsTraits traits)
     : m_traits(traits)
 {
@@ -40,15 +99,16 @@ RenameCheck::Result RenameCheck::check(const std::vector<RenameRequest>& rows,
 
     // Which row's file each taken name belongs to; a file that stays where it is keeps
     // its name taken whatever its row's fate.
-    NameMap<int> fileOf;
-    fileOf.reserve(size_t(n));
+    RowIndex fileOf(rows.size());
+    std::vector<bool> filesOldName(rows.size(), false);
     for (int i = 0; i < n; ++i) {
         if (status[i] == RenameStatus::Pending && m_names.count(rows[i].oldName) == 0)
             status[i] = RenameStatus::SourceVanished;
         if (status[i] == RenameStatus::SourceVanished)
             continue;
         oldKeys[i] = key(rows[i].oldName);
-        if (!fileOf.emplace(oldKeys[i], i).second && status[i] == RenameStatus::Pending)
+        filesOldName[i] = fileOf.insert(oldKeys[i], i) == i;
+        if (!filesOldName[i] && status[i] == RenameStatus::Pending)
             status[i] = RenameStatus::DuplicateSource;
     }
 
@@ -69,44 +129,42 @@ RenameCheck::Result RenameCheck::check(const std::vector<RenameRequest>& rows,
 
     // A file that keeps its name holds it first; then each new name goes to the first row
     // that asks for it.
-    NameMap<int> claimedBy;
-    claimedBy.reserve(size_t(n));
+    RowIndex claimedBy(rows.size());
     for (int i = 0; i < n; ++i) {
         if (status[i] == RenameStatus::Unchanged)
-            claimedBy.emplace(oldKeys[i], i);
+            claimedBy.insert(oldKeys[i], i);
     }
     for (int i = 0; i < n; ++i) {
-        if (status[i] == RenameStatus::Pending && !claimedBy.emplace(newKeys[i], i).second)
+        if (status[i] == RenameStatus::Pending && claimedBy.insert(newKeys[i], i) != i)
             status[i] = RenameStatus::DuplicateTarget;
     }
 
     for (int i = 0; i < n; ++i) {
         if (status[i] != RenameStatus::Pending)
             continue;
-        const auto holder = fileOf.find(newKeys[i]);
-        if (holder != fileOf.end())
-            result.holder[i] = holder->second;
+        const int holder = fileOf.find(newKeys[i]);
+        if (holder >= 0)
+            result.holder[i] = holder;
         else if (m_names.count(rows[i].newName) != 0)
             status[i] = RenameStatus::TargetExists;
-        else if (keys().count(newKeys[i]) != 0)
+        else if (m_traits.caseInsensitive && m_keys.count(newKeys[i]) != 0)
             status[i] = RenameStatus::TargetExistsIgnoringCase;
     }
 
     // A file that stays keeps its name taken: the row wanting that name fails too, and so on
-    // down the chain.
+    // down the chain. The rows blocked in the end are the same whatever order this goes in.
     std::vector<int> staying;
-    for (const auto& entry : fileOf) {
-        if (status[entry.second] != RenameStatus::Pending)
-            staying.push_back(entry.second);
+    for (int i = 0; i < n; ++i) {
+        if (filesOldName[i] && status[i] != RenameStatus::Pending)
+            staying.push_back(i);
     }
     while (!staying.empty()) {
         const int s = staying.back();
         staying.pop_back();
-        const auto wanting = claimedBy.find(oldKeys[s]);
-        if (wanting != claimedBy.end() && wanting->second != s &&
-            status[wanting->second] == RenameStatus::Pending) {
-            status[wanting->second] = RenameStatus::BlockedBySkippedRow;
-            staying.push_back(wanting->second);
+        const int wanting = claimedBy.find(oldKeys[s]);
+        if (wanting >= 0 && wanting != s && status[wanting] == RenameStatus::Pending) {
+            status[wanting] = RenameStatus::BlockedBySkippedRow;
+            staying.push_back(wanting);
         }
     }
 
