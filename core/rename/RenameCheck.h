@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/rename/NameIndex.h"
 #include "core/rename/RenameStatus.h"
 #include "platform/FsProbe.h"
 
@@ -57,19 +58,19 @@ public:
     // The name as the volume files it: itself, or folded when letter case is ignored.
     QByteArray key(const QByteArray& name) const;
     // True when the name, or on a volume that ignores case a spelling of it, is taken.
-    bool isTaken(const QByteArray& name) const { return keys().count(key(name)) != 0; }
+    bool isTaken(const QByteArray& name) const;
 
     Result check(const std::vector<RenameRequest>& rows) const;
     // As above; rows whose `preset` is not Pending are already known to fail and keep it.
     Result check(const std::vector<RenameRequest>& rows, std::vector<RenameStatus> preset) const;
 
 private:
-    // The folder's names as the volume files them.
-    const NameSet& keys() const { return m_traits.caseInsensitive ? m_keys : m_names; }
-
     platform::FsTraits m_traits;
-    NameSet m_names;
-    NameSet m_keys; // folded names, only on a volume that ignores case
+    std::vector<QByteArray> m_names;
+    NameIndex m_nameIndex;
+    // Folded names, only on a volume that ignores case.
+    std::vector<QByteArray> m_keys;
+    NameIndex m_keyIndex;
 };
 
 } // namespace renaming
