@@ -283,8 +283,10 @@ void TForm1::createCentralControls()
 
     m_commands = new TrackListCommands(m_model, m_listView1, m_spinEdit1, m_spinEdit2, this);
     TVxFilelistView28* fileList = m_vxFilelistView281;
-    m_commands->setListingSource({[fileList] { return fileList->rows(); },
-                                  [fileList](int column) { fileList->ColumnClickSort(column); }});
+    m_commands->setListingSource(
+        {[fileList] { return fileList->rows(); },
+         [fileList](int column) { fileList->ColumnClickSort(column); },
+         [fileList]() -> const std::vector<QByteArray>& { return fileList->folderNames(); }});
     m_folderWatcher = new ListedFolderWatcher(this);
     m_folderWatcher->setObjectName(QStringLiteral("ListedFolderWatcher"));
     m_folderWatcher->setBusyCheck(&recoveryoffer::isOfferOpen);

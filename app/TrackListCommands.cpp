@@ -73,15 +73,25 @@ void TrackListCommands::setOldNumber(trackrules::OldNumber oldNumber)
 
 void TrackListCommands::RebuildTrackList()
 {
-    RebuildTrackList(m_source.rows ? m_source.rows() : QVector<ListingRow>());
+    if (!m_source.rows) {
+        rebuild(QVector<ListingRow>(), nullptr);
+        return;
+    }
+    rebuild(m_source.rows(), m_source.folderNames ? &m_source.folderNames() : nullptr);
 }
 
 void TrackListCommands::RebuildTrackList(const QVector<ListingRow>& listing)
 {
+    rebuild(listing, nullptr);
+}
+
+void TrackListCommands::rebuild(const QVector<ListingRow>& listing,
+                                const std::vector<QByteArray>* listedNames)
+{
     m_model->setRows(trackpipeline::tracks(listing));
     m_sortColumn = 0;
     m_failingRows = 0;
-    readFolderNames();
+    readFolderNames(listedNames);
 }
 
 void TrackListCommands::followListing(const QVector<ListingRow>& listing)
@@ -114,15 +124,24 @@ TrackListCommands::writePlaylist(const QByteArray& playlistPath) const
     return playlistexport::writePlaylist(playlistPath, m_folder, names);
 }
 
-void TrackListCommands::readFolderNames()
+void TrackListCommands::readFolderNames(const std::vector<QByteArray>* listedNames)
 {
     m_check.reset();
     m_folderUnreadable = false;
     if (m_folder.isEmpty() || m_model->rows().isEmpty())
         return;
     const platform::SyncedFolder folder(m_folder);
+    if (!folder.isOpen()) {
+        m_folderUnreadable = true;
+        return;
+    }
+    // A folder with rows has names: none given means the listing kept none.
+    if (listedNames && !listedNames->empty()) {
+        m_check.emplace(*listedNames, platform::probeFileSystem(folder, *listedNames));
+        return;
+    }
     std::vector<QByteArray> names;
-    if (!folder.isOpen() || folder.readNames(&names) != 0) {
+    if (folder.readNames(&names) != 0) {
         m_folderUnreadable = true;
         return;
     }

@@ -12,17 +12,21 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QTreeView;
 class SpinEdit;
 class TrackListModel;
 
 // Where the track list reads the folder listing from, and how it asks for the listing to be
-// sorted by one of the file list view's columns.
+// sorted by one of the file list view's columns. `folderNames`, when given, has every name of
+// the folder as the read that made the rows found them, so the previews are checked without
+// reading the folder again; when it has none, the folder is read for them.
 struct ListingSource
 {
     std::function<QVector<ListingRow>()> rows;
     std::function<void(int column)> columnClickSort;
+    std::function<const std::vector<QByteArray>&()> folderNames;
 };
 
 // The main window's track-list commands: rebuilding the rows from the folder listing,
@@ -33,7 +37,8 @@ struct ListingSource
 // the focus, and by dragging it within the list; the previews follow either way.
 //
 // Each recompute of the previews also checks the planned renames against the folder's names,
-// read once per rebuild, so a row whose rename would fail shows why before any run.
+// taken once per rebuild from the read that made the rows (or read then when the listing kept
+// none), so a row whose rename would fail shows why before any run.
 class TrackListCommands : public QObject
 {
     Q_OBJECT
@@ -96,7 +101,9 @@ private:
     void enableMoves();
     void rowDropped(int row);
     void selectRow(int row);
-    void readFolderNames();
+    // `listedNames`: the names the listing's read found, or none to read them now.
+    void readFolderNames(const std::vector<QByteArray>* listedNames = nullptr);
+    void rebuild(const QVector<ListingRow>& listing, const std::vector<QByteArray>* listedNames);
     // The reason each row's rename to its preview name would fail, empty where it would not.
     QStringList previewProblems();
 

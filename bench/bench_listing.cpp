@@ -155,7 +155,8 @@ void benchFolder(int count, int rounds)
     increment.setValue(1);
     TrackListCommands commands(&tracks, &trackView, &start, &increment);
     commands.setListingSource(
-        {[&view] { return view.rows(); }, [&view](int column) { view.ColumnClickSort(column); }});
+        {[&view] { return view.rows(); }, [&view](int column) { view.ColumnClickSort(column); },
+         [&view]() -> const std::vector<QByteArray>& { return view.folderNames(); }});
     commands.setFolder(directory);
 
     Samples plain;

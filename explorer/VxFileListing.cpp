@@ -48,17 +48,19 @@ ListingRow entryRow(platform::DirEntry&& entry, const std::shared_ptr<const List
 } // namespace
 
 bool addFiles(QVector<ListingRow>& rows, const QString& directory, const QString& pattern,
-              quint32 mask, const VxListingOptions& options, int* readError)
+              quint32 mask, const VxListingOptions& options, int* readError,
+              std::vector<QByteArray>* allNames)
 {
     const qsizetype split = pattern.lastIndexOf(QLatin1Char('/'));
     const QString folder = split < 0 ? directory : pattern.left(split + 1);
     return addFiles(rows, platform::encodePath(folder),
-                    platform::encodePath(pattern.mid(split + 1)), mask, options, nullptr,
-                    readError);
+                    platform::encodePath(pattern.mid(split + 1)), mask, options, nullptr, readError,
+                    allNames);
 }
 
 bool addFiles(QVector<ListingRow>& rows, const QByteArray& directory, const QByteArray& namePattern,
-              quint32 mask, const VxListingOptions& options, bool* readable, int* readError)
+              quint32 mask, const VxListingOptions& options, bool* readable, int* readError,
+              std::vector<QByteArray>* allNames)
 {
     const QString folder = platform::displayName(directory);
 
@@ -67,7 +69,7 @@ bool addFiles(QVector<ListingRow>& rows, const QByteArray& directory, const QByt
     const bool widened = namePattern.endsWith(".*");
     std::vector<platform::DirEntry> entries;
     const bool read = platform::enumerateDirectory(
-        directory, widened ? QByteArray("*") : namePattern, entries, readError);
+        directory, widened ? QByteArray("*") : namePattern, entries, readError, allNames);
     if (readable)
         *readable = read;
     if (!read)

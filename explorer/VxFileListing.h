@@ -8,6 +8,8 @@
 #include <QString>
 #include <QVector>
 
+#include <vector>
+
 // What decides the rows of one folder pass: the file list view's properties at the moment.
 struct VxListingOptions
 {
@@ -32,14 +34,16 @@ namespace vxfilelist {
 // as the parent row. `directory` ends with the separator and begins every full path. Returns
 // true when a row was added; a folder that cannot be read adds nothing and, when `readError`
 // is given, puts there why (the system's error number; 0 when the folder was read).
+// `allNames`, when given, gets every name of a folder read whole (see enumerateDirectory).
 bool addFiles(QVector<ListingRow>& rows, const QString& directory, const QString& pattern,
-              quint32 mask, const VxListingOptions& options, int* readError = nullptr);
+              quint32 mask, const VxListingOptions& options, int* readError = nullptr,
+              std::vector<QByteArray>* allNames = nullptr);
 // The same for a folder given as the file system's bytes, ending with the separator, and the
 // mask of its names: a folder whose path is not valid UTF-8 has no QString that names it.
 // `readable`, when given, tells a folder that could not be read whole from one without a match.
 bool addFiles(QVector<ListingRow>& rows, const QByteArray& directory, const QByteArray& namePattern,
               quint32 mask, const VxListingOptions& options, bool* readable = nullptr,
-              int* readError = nullptr);
+              int* readError = nullptr, std::vector<QByteArray>* allNames = nullptr);
 
 // Appends one row per volume, in the order the platform lists them. Removable and optical
 // volumes are not asked for their sizes. Type texts are in `language`.

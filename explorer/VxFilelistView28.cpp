@@ -273,6 +273,7 @@ void TVxFilelistView28::UpdateFileList()
         const WaitCursor hourglass;
         m_model->clear();
         m_readError = 0;
+        m_folderNames.clear();
         if (vxfilelist::isDrivesText(m_directory)) {
             CreateDriveColumns();
             AddDrives();
@@ -286,8 +287,10 @@ void TVxFilelistView28::UpdateFileList()
             for (const QString& pattern : vxfilelist::maskPatterns(m_mask))
                 AddFiles(folder + pattern, mask);
             // Rows from one pattern of a folder that then failed to read are no listing of it.
-            if (m_readError != 0)
+            if (m_readError != 0) {
                 m_model->clear();
+                m_folderNames.clear();
+            }
             m_sortColumn = vxcolumn::Name;
             m_descending = false;
             sortRows();
@@ -338,8 +341,15 @@ bool TVxFilelistView28::AddFiles(const QString& pattern, quint32 mask)
     options.timePattern = m_timePattern;
     QVector<ListingRow> listed;
     int readError = 0;
+    std::vector<QByteArray> names;
     const bool added = vxfilelist::addFiles(listed, EnsureTrailingBackslash(m_directory), pattern,
-                                            mask, options, &readError);
+                                            mask, options, &readError, &names);
+    // Each pass reads the whole folder: the names of the last whole read of the listed
+    // folder serve.
+    const qsizetype split = pattern.lastIndexOf(QLatin1Char('/'));
+    if (readError == 0 &&
+        (split < 0 || pattern.left(split + 1) == EnsureTrailingBackslash(m_directory)))
+        m_folderNames = std::move(names);
     if (readError != 0)
         m_readError = readError;
     for (ListingRow& row : listed) {

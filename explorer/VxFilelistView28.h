@@ -11,7 +11,9 @@
 #include <QPointer>
 #include <QString>
 #include <QTreeView>
+
 #include <QVector>
+#include <vector>
 
 #include <memory>
 
@@ -37,6 +39,9 @@ public:
     // The rows in display order, and how many there are.
     const QVector<ListingRow>& rows() const;
     int rowCount() const;
+    // Every name in the listed folder, listed or not, as the read that made the rows found
+    // them; empty for the drives and for a folder that could not be read whole.
+    const std::vector<QByteArray>& folderNames() const { return m_folderNames; }
 
     QString About() const;
     void setAbout(const QString& value);
@@ -214,6 +219,7 @@ private:
     QString m_directory;
     // Why the folder could not be read by the read in progress; 0 when it could.
     int m_readError = 0;
+    std::vector<QByteArray> m_folderNames;
     // The folder whose unreadable box was shown, until a read of it succeeds.
     QString m_unreadableReported;
     QPointer<QWidget> m_dirTreeCombo;

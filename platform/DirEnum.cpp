@@ -106,7 +106,7 @@ bool wildcardMatch(const QByteArray& pattern, const QByteArray& name)
 }
 
 bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
-                        std::vector<DirEntry>& out, int* error)
+                        std::vector<DirEntry>& out, int* error, std::vector<QByteArray>* allNames)
 {
     int ignored = 0;
     int& failure = error ? *error : ignored;
@@ -117,11 +117,15 @@ bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
         return false;
     }
     const size_t before = out.size();
+    std::vector<QByteArray> names;
     const int dirFd = stream.fd();
     const Caller caller;
     bool whole = true;
     while (const dirent* e = stream.next()) {
         const QByteArray name(e->d_name);
+        const char* n = e->d_name;
+        if (allNames && !(n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0))))
+            names.push_back(name);
         if (!wildcardMatch(pattern, name))
             continue;
         struct stat st;
@@ -145,8 +149,11 @@ bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
                         S_ISBLK(st.st_mode);
         out.push_back(std::move(entry));
     }
-    if (whole && stream.error() == 0)
+    if (whole && stream.error() == 0) {
+        if (allNames)
+            *allNames = std::move(names);
         return true;
+    }
     if (whole)
         failure = stream.error();
     // Part of a folder is no listing of it: nothing read is kept.

@@ -16,8 +16,12 @@ namespace platform {
 // folder cannot be opened or read to its end, or an entry it lists cannot be asked for its
 // status: a listing cut short is never handed out as the folder's content. `error`, when given,
 // gets why (the system's error number, for fileErrorOf() and sysErrorText()), or 0.
+// `allNames`, when given, gets every name the folder lists but "." and "..", matched or not,
+// when the folder was read whole (nothing otherwise): the same pass then tells which names are
+// taken, without a second read.
 bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
-                        std::vector<DirEntry>& out, int* error = nullptr);
+                        std::vector<DirEntry>& out, int* error = nullptr,
+                        std::vector<QByteArray>* allNames = nullptr);
 
 // True when `name` matches the wildcard `pattern` ("*", "?", ASCII case ignored). Only the
 // pattern has wildcards: a "*" or "?" in `name` is a character like any other.

@@ -145,8 +145,10 @@ private slots:
         std::vector<DirEntry> entries;
         QVERIFY(platform::enumerateDirectory(QFile::encodeName(volume.path()), "*", entries));
         QVERIFY(find(entries, FuseVolume::damagedFolder().toUtf8()));
-        QVERIFY(!platform::enumerateDirectory(damaged, "*", entries));
+        std::vector<QByteArray> allNames;
+        QVERIFY(!platform::enumerateDirectory(damaged, "*", entries, nullptr, &allNames));
         QVERIFY(find(entries, FuseVolume::damagedFolder().toUtf8()));
+        QVERIFY2(allNames.empty(), "names of a folder read in part were handed out");
 
         const platform::SyncedFolder folder(damaged);
         QVERIFY(folder.isOpen());
@@ -176,12 +178,45 @@ private slots:
         QCOMPARE(find(entries, "sub")->size, qint64(0));
     }
 
+    void allNamesWhateverThePattern_data()
+    {
+        QTest::addColumn<QByteArray>("pattern");
+        QTest::addColumn<QByteArray>("matched");
+        QTest::newRow("every-name")
+            << QByteArray("*") << QByteArray(". .. .hidden a.txt b.mp3 sub \xff.mp3");
+        QTest::newRow("mp3-only") << QByteArray("*.mp3") << QByteArray("b.mp3 \xff.mp3");
+        QTest::newRow("no-match") << QByteArray("*.wav") << QByteArray();
+    }
+
+    // The names that tell which targets are taken come from the same read as the rows, so they
+    // must hold what the pattern left out.
+    void allNamesWhateverThePattern()
+    {
+        QFETCH(QByteArray, pattern);
+        QFETCH(QByteArray, matched);
+        TestDir dir;
+        QVERIFY(dir.createDir(QStringLiteral("sub")));
+        for (const QByteArray name : {".hidden", "a.txt", "b.mp3", "\xff.mp3"})
+            QVERIFY(dir.createRawFile(name, "x"));
+        std::vector<DirEntry> entries;
+        std::vector<QByteArray> allNames{"left from before"};
+        QVERIFY(
+            platform::enumerateDirectory(dir.pathBytes(), pattern, entries, nullptr, &allNames));
+        QCOMPARE(names(entries), matched);
+        std::sort(allNames.begin(), allNames.end());
+        QCOMPARE(allNames,
+                 (std::vector<QByteArray>{".hidden", "a.txt", "b.mp3", "sub", "\xff.mp3"}));
+    }
+
     void missingFolderFails()
     {
         TestDir dir;
         std::vector<DirEntry> entries;
-        QVERIFY(!platform::enumerateDirectory(dir.pathBytes() + "/none", "*", entries));
+        std::vector<QByteArray> allNames;
+        QVERIFY(!platform::enumerateDirectory(dir.pathBytes() + "/none", "*", entries, nullptr,
+                                              &allNames));
         QVERIFY(entries.empty());
+        QVERIFY(allNames.empty());
     }
 
     void acceptsTrailingSeparator()

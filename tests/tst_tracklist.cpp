@@ -75,8 +75,10 @@ public:
             layout->addWidget(widget);
         commands = new TrackListCommands(&model, view, start, increment, &window);
         TVxFilelistView28* source = listing;
-        commands->setListingSource({[source] { return source->rows(); },
-                                    [source](int column) { source->ColumnClickSort(column); }});
+        commands->setListingSource(
+            {[source] { return source->rows(); },
+             [source](int column) { source->ColumnClickSort(column); },
+             [source]() -> const std::vector<QByteArray>& { return source->folderNames(); }});
         QObject::connect(view->header(), &QHeaderView::sectionClicked, commands,
                          &TrackListCommands::ListView1ColumnClick);
         model.addColumns();
@@ -212,6 +214,7 @@ private slots:
     void previewHeaderOnlyRecomputes();
     void previewProblems_data();
     void previewProblems();
+    void previewChecksFollowTheListedFolder();
     void refusedDrops_data();
     void refusedDrops();
 };
@@ -519,6 +522,24 @@ void TestTrackList::previewProblems()
             QVERIFY(icon.isNull());
         }
         QVERIFY(!list.model.index(row, 1).data(Qt::DecorationRole).isValid());
+    }
+}
+
+// The check takes the folder's names from the read that made the rows: after another folder is
+// listed, the names of the first must not linger, nor be missing when it is listed again.
+void TestTrackList::previewChecksFollowTheListedFolder()
+{
+    TestDir blocked;
+    QVERIFY(createTestFiles(blocked, {{u"A.mp3"_qs}}));
+    QVERIFY(blocked.createDir(u"00001 A.mp3"_qs));
+    TestDir clean;
+    QVERIFY(createTestFiles(clean, {{u"A.mp3"_qs}}));
+    TrackListWindow list;
+    for (const auto& [dir, failing] :
+         {std::pair<TestDir*, int>{&blocked, 1}, {&clean, 0}, {&blocked, 1}}) {
+        list.openFolder(*dir);
+        QCOMPARE(list.model.rowCount(), 1);
+        QCOMPARE(list.commands->failingRowCount(), failing);
     }
 }
 
