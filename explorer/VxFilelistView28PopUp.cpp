@@ -19,7 +19,7 @@ constexpr int SendToTag = 3;
 constexpr int FirstSendToEntryTag = 34;
 const QString SendToPrefix = QStringLiteral("Send_To");
 
-struct ItemSpec
+struct MenuEntry
 {
     const char* name;
     int tag;
@@ -28,7 +28,7 @@ struct ItemSpec
 };
 
 // Top-level items; a null name is a separator.
-const ItemSpec TopItems[] = {
+const MenuEntry TopItems[] = {
     {"ItemOpen", 1, VxKey::MenuOpen, Picture::Open},
     {"ItemView", 2, VxKey::MenuView, Picture::View},
     {nullptr, 0, VxKey::MenuOpen, Picture::Open},
@@ -46,7 +46,7 @@ const ItemSpec TopItems[] = {
     {"ItemFolder", 10, VxKey::MenuNewFolder, Picture::NewFolder},
 };
 
-const ItemSpec SendItems[] = {
+const MenuEntry SendItems[] = {
     {"Send_To0", 30, VxKey::MenuAnyFolder, Picture::AnyFolder},
     {"Send_To1", 31, VxKey::MenuClipboardContents, Picture::Clipboard},
     {"Send_To2", 32, VxKey::MenuClipboardFileName, Picture::Clipboard},
@@ -71,23 +71,23 @@ TVxFilelistView28PopUp::TVxFilelistView28PopUp(TVxFilelistView28* list)
     m_sendMenu->setObjectName(QStringLiteral("SubMenuSendMenu"));
     const TLanguage language = list->Language();
     const QPalette colours = list->palette();
-    for (const ItemSpec& spec : TopItems) {
-        if (!spec.name) {
+    for (const MenuEntry& entry : TopItems) {
+        if (!entry.name) {
             addSeparator();
             continue;
         }
         QAction* item =
-            spec.tag == SendToTag ? addMenu(m_sendMenu) : addItem(this, QString(), spec.tag);
-        if (spec.tag == SendToTag)
+            entry.tag == SendToTag ? addMenu(m_sendMenu) : addItem(this, QString(), entry.tag);
+        if (entry.tag == SendToTag)
             item->setData(SendToTag);
-        item->setObjectName(QString::fromLatin1(spec.name));
-        item->setText(VxText(language, spec.caption));
-        item->setIcon(VxMenuPictures::picture(spec.picture, colours));
+        item->setObjectName(QString::fromLatin1(entry.name));
+        item->setText(VxText(language, entry.caption));
+        item->setIcon(VxMenuPictures::picture(entry.picture, colours));
     }
-    for (const ItemSpec& spec : SendItems) {
-        QAction* item = addItem(m_sendMenu, QString::fromLatin1(spec.name), spec.tag);
-        item->setText(VxText(language, spec.caption));
-        item->setIcon(VxMenuPictures::picture(spec.picture, colours));
+    for (const MenuEntry& entry : SendItems) {
+        QAction* item = addItem(m_sendMenu, QString::fromLatin1(entry.name), entry.tag);
+        item->setText(VxText(language, entry.caption));
+        item->setIcon(VxMenuPictures::picture(entry.picture, colours));
     }
     addSendToEntries();
 }
