@@ -4,6 +4,7 @@
 #include "platform/FileCopy.h"
 #include "platform/NoReplaceRename.h"
 #include "platform/PathSegment.h"
+#include "platform/SyncedFolder.h"
 #include "platform/Trash.h"
 #include "platform/TreeSize.h"
 
@@ -16,7 +17,6 @@
 #include <utility>
 #include <vector>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/stat.h>
@@ -69,20 +69,8 @@ bool isInside(const QByteArray& path, const QByteArray& folder)
 // Entry names of a folder, read before anything in it changes.
 bool childNames(const QByteArray& folder, std::vector<QByteArray>& names, int& error)
 {
-    DIR* stream = ::opendir(folder.constData());
-    if (!stream) {
-        error = errno;
-        return false;
-    }
-    errno = 0;
-    while (const dirent* e = ::readdir(stream)) {
-        const QByteArray name(e->d_name);
-        if (name != "." && name != "..")
-            names.push_back(name);
-        errno = 0;
-    }
-    error = errno;
-    ::closedir(stream);
+    const SyncedFolder open(folder);
+    error = open.isOpen() ? open.readNames(&names) : open.openError();
     return error == 0;
 }
 
@@ -106,12 +94,8 @@ const QString& ofKind(FileOperationKind kind, const QString& move, const QString
 // Makes the entries of `folder` durable, so a source removed next cannot outlive its copy.
 int syncFolder(const QByteArray& folder)
 {
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    const int e = ::fsync(fd) == 0 ? 0 : errno;
-    ::close(fd);
-    return e;
+    const SyncedFolder open(folder);
+    return open.isOpen() ? open.sync() : open.openError();
 }
 
 } // namespace
