@@ -147,7 +147,7 @@ void VxFileListRename::EditCompletion(const QString& caption)
             }
         }
         if (sameName(m_sourceName, name))
-            error = renameThroughTemporaryName(name, names);
+            error = renameThroughTemporaryName(folder, name, names);
         else
             error = folder.rename(m_sourceName, name);
         // A name taken since the listing was read.
@@ -173,10 +173,10 @@ void VxFileListRename::EditCompletion(const QString& caption)
         m_list->ShowInDirTreeCombo(platform::displayName(m_sourceFolder), true);
 }
 
-int VxFileListRename::renameThroughTemporaryName(const QByteArray& to,
+int VxFileListRename::renameThroughTemporaryName(const platform::SyncedFolder& folder,
+                                                 const QByteArray& to,
                                                  const std::vector<QByteArray>& names) const
 {
-    const platform::SyncedFolder folder(m_sourceFolder);
     QByteArray aside;
     for (int attempt = 1;
          aside.isEmpty() || std::find_if(names.begin(), names.end(),

@@ -9,6 +9,10 @@
 class QAbstractItemDelegate;
 class TVxFilelistView28;
 
+namespace platform {
+class SyncedFolder;
+}
+
 // The in-place rename of a file list's rows: whether an edit may begin, the edit box on the
 // caption column, and the rename on disk once the user confirms a new name.
 //
@@ -35,8 +39,9 @@ public:
 
 private:
     // Renames the source to `to`, a name that differs from its own only in letter case on a
-    // volume that ignores it, through a temporary name free in `names`. 0 or the error number.
-    int renameThroughTemporaryName(const QByteArray& to,
+    // volume that ignores it, through a temporary name free in `names`, in the already open
+    // source `folder`. 0 or the error number.
+    int renameThroughTemporaryName(const platform::SyncedFolder& folder, const QByteArray& to,
                                    const std::vector<QByteArray>& names) const;
 
     TVxFilelistView28* m_list;
