@@ -1,8 +1,5 @@
 #include "core/rename/NameIndex.h"
 
-#include <functional>
-#include <string_view>
-
 namespace renaming {
 
 NameIndex::NameIndex(size_t count)
@@ -15,16 +12,11 @@ NameIndex::NameIndex(size_t count)
     m_mask = size - 1;
 }
 
-size_t NameIndex::hashOf(const QByteArray& name)
-{
-    return std::hash<std::string_view>()(std::string_view(name.constData(), size_t(name.size())));
-}
-
 int NameIndex::insert(const std::vector<QByteArray>& names, int position)
 {
     Q_ASSERT(!m_slots.empty());
     const QByteArray& name = names[size_t(position)];
-    const size_t hash = hashOf(name);
+    const size_t hash = NameHash()(name);
     for (size_t i = hash & m_mask;; i = (i + 1) & m_mask) {
         Slot& slot = m_slots[i];
         if (slot.position < 0) {
@@ -40,7 +32,7 @@ int NameIndex::find(const std::vector<QByteArray>& names, const QByteArray& name
 {
     if (m_slots.empty())
         return -1;
-    const size_t hash = hashOf(name);
+    const size_t hash = NameHash()(name);
     for (size_t i = hash & m_mask;; i = (i + 1) & m_mask) {
         const Slot& slot = m_slots[i];
         if (slot.position < 0)

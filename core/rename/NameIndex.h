@@ -2,9 +2,22 @@
 
 #include <QByteArray>
 
+#include <functional>
+#include <string_view>
 #include <vector>
 
 namespace renaming {
+
+// The standard library's string hash: several times faster than qHash on the short names of a
+// folder, and a run of 10,000 rows hashes each name a few times.
+struct NameHash
+{
+    size_t operator()(const QByteArray& name) const
+    {
+        return std::hash<std::string_view>()(
+            std::string_view(name.constData(), size_t(name.size())));
+    }
+};
 
 // A set of names held as positions in the caller's vector of names, in one flat table with open
 // addressing: filling it allocates once, and a lookup reads a slot or two where a node-based
@@ -30,8 +43,6 @@ private:
         size_t hash = 0;
         int position = -1;
     };
-
-    static size_t hashOf(const QByteArray& name);
 
     std::vector<Slot> m_slots;
     size_t m_mask = 0;

@@ -7,23 +7,12 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
 namespace renaming {
 
-// The standard library's string hash: several times faster than qHash on the short names of a
-// folder, and a run of 10,000 rows hashes each name a few times.
-struct NameHash
-{
-    size_t operator()(const QByteArray& name) const
-    {
-        return std::hash<std::string_view>()(
-            std::string_view(name.constData(), size_t(name.size())));
-    }
-};
 using NameSet = std::unordered_set<QByteArray, NameHash>;
 template <typename T> using NameMap = std::unordered_map<QByteArray, T, NameHash>;
 
