@@ -77,15 +77,9 @@ std::vector<renaming::RenameRequest> requestsOf(const QVector<TrackRow>& rows)
 std::vector<renaming::RenameRequest> requestsOf(const QVector<TrackRow>& rows, qint64 start,
                                                 qint64 increment, trackrules::OldNumber oldNumber)
 {
-    std::vector<renaming::RenameRequest> requests;
-    requests.reserve(size_t(rows.size()));
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        const TrackRow& row = rows.at(i);
-        const qint64 number = trackrules::previewNumber(start, increment, i + 1);
-        requests.push_back({row.nameBytes, newNameBytes(number, row.nameBytes, oldNumber), row.size,
-                            row.mtimeNsec});
-    }
-    return requests;
+    QVector<TrackRow> numbered = rows;
+    numberRows(&numbered, start, increment, oldNumber);
+    return requestsOf(numbered);
 }
 
 QByteArray previewBytes(const TrackRow& row)
