@@ -123,8 +123,7 @@ bool enumerateDirectory(const QByteArray& dir, const QByteArray& pattern,
     bool whole = true;
     while (const dirent* e = stream.next()) {
         const QByteArray name(e->d_name);
-        const char* n = e->d_name;
-        if (allNames && !(n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0))))
+        if (allNames && !isDotEntry(e->d_name))
             names.push_back(name);
         if (!wildcardMatch(pattern, name))
             continue;

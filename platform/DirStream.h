@@ -10,6 +10,12 @@
 
 namespace platform {
 
+// True for the "." and ".." entries every folder lists.
+inline bool isDotEntry(const char* name)
+{
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
 // A folder read entry by entry on raw names, closed on every way out. readdir tells a failed
 // read from the end of the folder only by errno, so the stream keeps the error of the call that
 // stopped it: a folder was read whole only when error() is 0 once next() gave null. Inside

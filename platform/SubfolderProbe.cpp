@@ -11,11 +11,6 @@ namespace platform {
 
 namespace {
 
-bool isDotEntry(const char* name)
-{
-    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
-}
-
 // File systems whose folder link count is 2 plus the number of subfolders. Others give 1
 // (vfat, btrfs, many FUSE drivers) or counts that cannot be trusted (nfs).
 bool countsSubfolders(int fd)

@@ -176,10 +176,8 @@ int SyncedFolder::readNames(std::vector<QByteArray>* out) const
 {
     DirStream stream(m_fd);
     while (const dirent* e = stream.next()) {
-        const char* n = e->d_name;
-        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
-            continue;
-        out->emplace_back(n);
+        if (!isDotEntry(e->d_name))
+            out->emplace_back(e->d_name);
     }
     return stream.error();
 }

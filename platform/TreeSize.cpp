@@ -1,5 +1,7 @@
 #include "platform/TreeSize.h"
 
+#include "platform/DirStream.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,8 +19,7 @@ void addFolder(int dirFd, TreeTotals& totals)
         return;
     }
     while (const dirent* e = ::readdir(stream)) {
-        if (e->d_name[0] == '.' &&
-            (e->d_name[1] == '\0' || (e->d_name[1] == '.' && e->d_name[2] == '\0')))
+        if (isDotEntry(e->d_name))
             continue;
         struct stat st;
         if (::fstatat(::dirfd(stream), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
