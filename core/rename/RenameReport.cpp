@@ -5,7 +5,6 @@
 #include "platform/SyncedFolder.h"
 
 #include <QHash>
-#include <QStringList>
 
 #include <algorithm>
 
@@ -16,6 +15,8 @@ using namespace renaming;
 namespace {
 
 constexpr int kCompletedMessage = 2;
+constexpr int kShownNames = 5;
+constexpr int kNameChars = 60;
 
 QString folderText(const RenameRecovery& recovery)
 {
@@ -99,8 +100,6 @@ QString elidedName(const QString& name, int maxChars)
 QString completionSummary(const std::vector<RenameRequest>& rows,
                           const std::vector<RenameRowResult>& results)
 {
-    constexpr int kShownNames = 5;
-    constexpr int kNameChars = 60;
     const int failed = failedCount(results);
     if (failed == 0)
         return text::entry(text::MessageTexts, kCompletedMessage);
@@ -120,15 +119,24 @@ QString completionSummary(const std::vector<RenameRequest>& rows,
     for (const ReasonGroup& group : groupByReason(results, rows.size())) {
         if (results[group.rows.front()].status == RenameStatus::Cancelled)
             continue;
-        text += QStringLiteral("\n\n%1 (%2)").arg(group.reason).arg(group.rows.size());
-        for (size_t k = 0; k < group.rows.size() && k < size_t(kShownNames); ++k)
-            text += QStringLiteral("\n    ") +
-                    elidedName(displayName(rows[group.rows[k]].oldName), kNameChars);
-        if (group.rows.size() > size_t(kShownNames))
-            text += QStringLiteral("\n    ") +
-                    text::entry(text::ReportTexts, 1).arg(group.rows.size() - kShownNames);
+        QStringList names;
+        names.reserve(qsizetype(group.rows.size()));
+        for (const size_t row : group.rows)
+            names << displayName(rows[row].oldName);
+        text += QStringLiteral("\n\n") + reasonText(group.reason, names);
     }
     text += QStringLiteral("\n\n") + text::entry(text::ReportTexts, 2);
+    return text;
+}
+
+QString reasonText(const QString& reason, const QStringList& names)
+{
+    QString text = QStringLiteral("%1 (%2)").arg(reason).arg(names.size());
+    for (qsizetype k = 0; k < names.size() && k < kShownNames; ++k)
+        text += QStringLiteral("\n    ") + elidedName(names[k], kNameChars);
+    if (names.size() > kShownNames)
+        text += QStringLiteral("\n    ") +
+                text::entry(text::ReportTexts, 1).arg(names.size() - kShownNames);
     return text;
 }
 

@@ -5,6 +5,7 @@
 #include "core/rename/RenameStatus.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -24,6 +25,9 @@ QString completionDetails(const std::vector<renaming::RenameRequest>& rows,
 // `name` cut to at most `maxChars` characters by putting an ellipsis in its middle, so both
 // its start and its extension stay readable; never splits a character.
 QString elidedName(const QString& name, int maxChars);
+// One reason of a summary: the reason and how many files it held back, then the first few of
+// their names, shortened, and how many more there are.
+QString reasonText(const QString& reason, const QStringList& names);
 
 // The question put before recovering, from where the files are now.
 QString recoveryQuestion(const renaming::RenameRecovery& recovery);

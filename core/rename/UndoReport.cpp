@@ -1,6 +1,5 @@
 #include "core/rename/UndoReport.h"
 
-#include "core/Text.h"
 #include "core/UndoTexts.h"
 #include "core/rename/RenameReport.h"
 
@@ -35,8 +34,6 @@ QString damagedText(renaming::RunHistory::Damage damage)
 
 QString summary(const std::vector<UndoOutcome>& outcomes)
 {
-    constexpr int kShownNames = 5;
-    constexpr int kNameChars = 60;
     int back = 0;
     int changed = 0;
     // Reasons in the order of their first file.
@@ -66,14 +63,8 @@ QString summary(const std::vector<UndoOutcome>& outcomes)
         return text;
     text += QStringLiteral("\n\n") +
             undotexts::entry(undotexts::LeftAloneCount).arg(QString::number(leftAlone));
-    for (qsizetype r = 0; r < reasons.size(); ++r) {
-        text += QStringLiteral("\n\n%1 (%2)").arg(reasons[r]).arg(names[r].size());
-        for (qsizetype k = 0; k < names[r].size() && k < kShownNames; ++k)
-            text += QStringLiteral("\n    ") + renamereport::elidedName(names[r][k], kNameChars);
-        if (names[r].size() > kShownNames)
-            text += QStringLiteral("\n    ") +
-                    text::entry(text::ReportTexts, 1).arg(names[r].size() - kShownNames);
-    }
+    for (qsizetype r = 0; r < reasons.size(); ++r)
+        text += QStringLiteral("\n\n") + renamereport::reasonText(reasons[r], names[r]);
     return text + QStringLiteral("\n\n") + undotexts::entry(undotexts::DetailsHint);
 }
 
