@@ -26,7 +26,7 @@ struct RenameRequest
 };
 
 // Tells, from the folder's names alone, which renames of a list would fail and why, and which
-// row's file holds each row's new name. Built once per folder read (hash sets of the names,
+// row's file holds each row's new name. Built once per folder read (a flat index of the names,
 // folded when the volume ignores letter case); each check is linear and touches no disk, so
 // it can run on every preview change. The rename run builds its plan on the same check.
 class RenameCheck
